@@ -1,0 +1,34 @@
+#include "report.h"
+
+#include "assertion.h"
+
+namespace {
+
+std::string successForm(const ResultList& results) {
+  std::string text = "OK\n" + toDecimal(static_cast<std::int64_t>(results.size())) + "\n";
+  for (const TestResult& result : results) {
+    text += toDecimal(result.number);
+    text += ' ';
+    text += toDecimal(result.moveCount);
+    text += '\n';
+  }
+  return text;
+}
+
+std::string assertionForm(const EAssertion& failure) {
+  return "Napaka [Zvn22Barvotok:" + toDecimal(failure.line) + "]: " + failure.message + "\n-1\n";
+}
+
+std::string unexpectedErrorForm() { return std::string(UNEXPECTED_ERROR_MESSAGE) + "\n-1\n"; }
+
+}  // namespace
+
+std::string reportOf(const std::function<ResultList()>& run) {
+  try {
+    return successForm(run());
+  } catch (const EAssertion& failure) {
+    return assertionForm(failure);
+  } catch (...) {
+    return unexpectedErrorForm();
+  }
+}

@@ -1,0 +1,98 @@
+#include "solution.h"
+
+#include <string>
+
+#include "../driver/assertion.h"
+#include "../text/numbers.h"
+
+void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter,
+                            std::int32_t testCaseNumber, const TestCase& answered,
+                            FloodReplay& replay) {
+  number = testCaseNumber;
+  testCase = &answered;
+  w = answered.w;
+  h = answered.h;
+  b = answered.b;
+  moveCount = -1;
+  readMoves(submission, lineCounter);
+  copyGrid();
+  replayMoves(replay);
+  checkFlooded();
+  moveCount = static_cast<std::int32_t>(moves.size());
+}
+
+void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
+  std::string line;
+  const bool hasCountLine = readLine(submission, line);
+  ++lineCounter;
+  if (!hasCountLine) raiseAssertion("manjka vrstica s stevilom barvotokov", CHECK_FILE, 152);
+  parseNumbers(line, moves);
+  if (moves.size() != 1) {
+    raiseAssertion("v vrstici za stevilo barvotok je " + toDecimal(static_cast<std::int64_t>(moves.size())) +
+                       " stevil, moralo bi biti eno",
+                   CHECK_FILE, 153);
+  }
+  const std::int32_t count = moves[0];
+  const std::int32_t cellCount = h * w;
+  if (count < 0 || count > cellCount) {
+    raiseAssertion("stevilo barvotokov mora biti od 0 do " + toDecimal(cellCount) + ", ne pa " + toDecimal(count),
+                   CHECK_FILE, 154);
+  }
+
+  const bool hasSequenceLine = readLine(submission, line);
+  ++lineCounter;
+  if (!hasSequenceLine) raiseAssertion("manjka vrstica z zaporedjem barvotokov", CHECK_FILE, 155);
+  parseNumbers(line, moves);
+  if (moves.size() != static_cast<std::size_t>(count)) {
+    raiseAssertion("v vrstici z zaporedjem barvotokov je " + toDecimal(static_cast<std::int64_t>(moves.size())) +
+                       " stevil, moralo bi jih biti " + toDecimal(count),
+                   CHECK_FILE, 156);
+  }
+}
+
+void Solution::copyGrid() {
+  const auto stride = static_cast<std::size_t>(w) + 2;
+  cells.assign(stride * (static_cast<std::size_t>(h) + 2), FloodReplay::FLOODED);
+  for (std::int32_t y = 0; y < h; ++y) {
+    const auto from = testCase->cells.begin() + static_cast<std::ptrdiff_t>(y) * w;
+    std::copy(from, from + w, cells.begin() + static_cast<std::ptrdiff_t>((y + 1) * stride + 1));
+  }
+}
+
+void Solution::replayMoves(FloodReplay& replay) {
+  replay.start(cells, w, b);
+  std::int64_t turn = 0;
+  for (const std::int32_t colour : moves) {
+    ++turn;
+    if (colour < 1 || colour > b) {
+      raiseAssertion(toDecimal(turn) + ". barvanje bi moralo biti od 1 do " + toDecimal(b) + ", ne pa " +
+                         toDecimal(colour),
+                     CHECK_FILE, 169);
+    }
+    replay.play(colour);
+  }
+}
+
+void Solution::checkFlooded() {
+  const std::int32_t topLeft = cell(0, 0);
+  for (std::int32_t y = 0; y < h; ++y) {
+    for (std::int32_t x = 0; x < w; ++x) {
+      if (cell(x, y) != topLeft) {
+        raiseAssertion("na koncu barvanj je " + toDecimal(x + 1) + ". celica v " + toDecimal(y + 1) +
+                           ". vrstici druge barve kot tista v zgornjem levem kotu mreze",
+                       CHECK_FILE, 190);
+      }
+    }
+  }
+}
+
+std::int32_t& Solution::cell(std::int32_t x, std::int32_t y) {
+  if (testCase == nullptr || x < 0 || y < 0) {
+    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 141);
+  }
+  if (x >= testCase->w || y >= testCase->h) {
+    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 142);
+  }
+  const auto stride = static_cast<std::size_t>(testCase->w) + 2;
+  return cells[(static_cast<std::size_t>(y) + 1) * stride + static_cast<std::size_t>(x) + 1];
+}

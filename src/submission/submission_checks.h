@@ -1,0 +1,16 @@
+#pragma once
+
+#include <istream>
+#include <string>
+
+#include "../testset/test_case.h"
+#include "../text/line_source.h"
+
+// Reads and checks the submission's two header lines: the contestant number
+// and the task name. Afterwards the submission's line counter stands at 2.
+void checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter);
+
+// The test case that a section's first line (line `lineNumber` of the
+// submission) names; `number` receives the number read from the line.
+const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& line,
+                                     LineCounter lineNumber, std::int32_t& number);

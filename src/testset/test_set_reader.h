@@ -1,0 +1,20 @@
+#pragma once
+
+#include <istream>
+#include <string>
+
+#include "../text/line_source.h"
+#include "test_case.h"
+
+// The task name that the test set's first line and the submission's second
+// line must equal byte for byte.
+inline constexpr std::string_view TASK_NAME = "Barvotok";
+
+// Reads and checks a whole test set into `testSet`, which it empties first.
+// The first failed check raises its assertion.
+void readTestSet(const std::string& fileName, TestSet& testSet);
+void readTestSet(std::istream& input, TestSet& testSet);
+
+// Reads one block (empty line, number, "w h b", h rows) into a new record,
+// advancing the test set's line counter for every line it reads.
+void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCounter);

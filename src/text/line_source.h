@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <istream>
+#include <string>
+
+// A file opened for reading. A file that cannot be opened gives a stream that
+// is failed from the start, so it reads exactly like an empty file.
+std::ifstream openInput(const std::string& fileName);
+
+// Reads the next line without its line end into `line`. An LF ends a line and
+// a CR directly before that LF is dropped; any other CR stays in the line.
+// Returns false when the line is missing (end of file, read error, or an
+// earlier read that failed or ended at the end of the file).
+bool readLine(std::istream& input, std::string& line);
+
+// The 1-based number of the last line read from one file. 64 bits, so that a
+// file of more than 2^31 lines is still numbered truly.
+using LineCounter = std::int64_t;
