@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the build and test dependencies that a fresh machine may lack.
+# Each entry is "command-or-file package".
+set -euo pipefail
+
+needed=()
+want() { if [ ! -e "$1" ] && ! command -v "$1" >/dev/null 2>&1; then needed+=("$2"); fi; }
+
+want cmake cmake
+want g++ g++
+want /usr/include/gtest/gtest.h libgtest-dev
+want /usr/include/benchmark/benchmark.h libbenchmark-dev
+
+if [ ${#needed[@]} -gt 0 ]; then
+  echo "installing: ${needed[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${needed[@]}"
+fi

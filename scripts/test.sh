@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the evaluator and its tools and runs every test (unit, golden and the
+# rest that CTest knows). Installs whatever a fresh machine lacks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+cmake --preset release
+cmake --build --preset release -j "$(nproc)"
+ctest --preset release -j "$(nproc)"
