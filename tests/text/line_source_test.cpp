@@ -1,0 +1,67 @@
+#include "text/line_source.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> allLines(const std::string& bytes) {
+  std::istringstream input(bytes);
+  std::vector<std::string> lines;
+  std::string line;
+  while (readLine(input, line)) lines.push_back(line);
+  return lines;
+}
+
+struct LineCase {
+  std::string bytes;
+  std::vector<std::string> lines;
+};
+
+void PrintTo(const LineCase& lineCase, std::ostream* out) { *out << ::testing::PrintToString(lineCase.bytes); }
+
+class LineSplitting : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(LineSplitting, GivesTheLinesWithoutTheirEnds) { EXPECT_EQ(allLines(GetParam().bytes), GetParam().lines); }
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineSplitting,
+    ::testing::Values(LineCase{"", {}},                                      // an empty file holds no lines
+                      LineCase{"A", {"A"}},                                  // last line without a line end
+                      LineCase{"A\n", {"A"}},                                // a final LF starts no new line
+                      LineCase{"A\n\n", {"A", ""}},                          // but a second one ends an empty line
+                      LineCase{"\n", {""}},                                  //
+                      LineCase{"A\r\nB\r\n", {"A", "B"}},                    // CR LF ends a line like LF
+                      LineCase{"A\rB\n", {"A\rB"}},                          // a lone CR is an ordinary byte
+                      LineCase{"A\r\r\n", {"A\r"}},                          // CR CR LF keeps one CR
+                      LineCase{"A\r", {"A\r"}},                              // a CR at the end of the file stays
+                      LineCase{"\r\n\r\n", {"", ""}},                        //
+                      LineCase{"a\0b\n\xff\x80\n"s, {"a\0b"s, "\xff\x80"}},  // any byte, NUL included
+                      LineCase{" x \t\n", {" x \t"}}));                      // nothing is trimmed
+
+TEST(ReadLine, KeepsFailingAfterTheEnd) {
+  std::istringstream input("A");
+  std::string line;
+  ASSERT_TRUE(readLine(input, line));
+  EXPECT_FALSE(readLine(input, line));
+  EXPECT_FALSE(readLine(input, line));
+}
+
+TEST(OpenInput, MissingFileReadsLikeAnEmptyOne) {
+  auto input = openInput("/nonexistent/folder/file.txt");
+  std::string line;
+  EXPECT_FALSE(readLine(input, line));
+}
+
+TEST(OpenInput, DirectoryReadsLikeAnEmptyOne) {
+  auto input = openInput("/");
+  std::string line;
+  EXPECT_FALSE(readLine(input, line));
+}
+
+}  // namespace
