@@ -10,6 +10,7 @@
 #   expected_stdout             optional: standard output's exact bytes (default: empty)
 #   expected_stderr_lines       optional: how many lines standard error holds (default: 0)
 #   expected_status             optional: the exit status (default: 0)
+#   report.txt                  optional: a report left by an earlier run
 # Every run happens in a scratch copy of the folder, so cases stay untouched.
 set -u
 exe=$1
@@ -27,7 +28,6 @@ fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -R "$case_dir/." "$scratch/"
-rm -f "$scratch/report.txt"
 cd "$scratch" || fail "no scratch folder"
 
 args=(eval input.txt submission.txt report.txt)
