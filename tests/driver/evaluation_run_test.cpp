@@ -17,10 +17,6 @@ using namespace std::string_literals;
 // Test case 1: 3 x 2 in 2 colours, solved by "2 1"; test case 2: one cell.
 const std::string INPUT = "Barvotok\n2\n\n1\n3 2 2\n1 2 1\n2 2 1\n\n2\n1 1 1\n1\n";
 
-std::string failure(int line, const std::string& message) {
-  return "Napaka [Zvn22Barvotok:" + std::to_string(line) + "]: " + message + "\n-1\n";
-}
-
 struct RunCase {
   std::string name;
   std::string submission;
@@ -43,45 +39,45 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"HeaderWithoutLineEnd", "123456\nBarvotok", "OK\n0\n"},
         RunCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n", "OK\n3\n2 0\n1 2\n2 1\n"},
         RunCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n", "OK\n2\n1 2\n2 0\n"},
-        RunCase{"Empty", "", failure(218, "manjka stevilka tekmovalca")},
-        RunCase{"FiveDigits", "12345\nBarvotok\n", failure(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
-        RunCase{"SevenDigits", "1234567\nBarvotok\n", failure(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        RunCase{"Empty", "", failureReport(218, "manjka stevilka tekmovalca")},
+        RunCase{"FiveDigits", "12345\nBarvotok\n", failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        RunCase{"SevenDigits", "1234567\nBarvotok\n", failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
         RunCase{"SixLetters", "abcdef\nBarvotok\n",
-                failure(221, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa \"abcdef\"")},
+                failureReport(221, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa \"abcdef\"")},
         RunCase{"SignAndFiveDigits", "-12345\nBarvotok\n", "OK\n0\n"},
         RunCase{"DigitsThenLetter", "12a456\nBarvotok\n", "OK\n0\n"},
         RunCase{"SixDigitsCrLf", "123456\r\nBarvotok\r\n", "OK\n0\n"},
-        RunCase{"NoTaskName", "123456\n", failure(222, "manjka druga vrstica")},
+        RunCase{"NoTaskName", "123456\n", failureReport(222, "manjka druga vrstica")},
         RunCase{"TaskNameInCapitals", "123456\nBARVOTOK\n",
-                failure(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"BARVOTOK\"")},
+                failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"BARVOTOK\"")},
         RunCase{"TaskNameWithTrailingBlank", "123456\nBarvotok \n",
-                failure(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"Barvotok \"")},
+                failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"Barvotok \"")},
         RunCase{"BlankNumberLine", H + "  \n",
-                failure(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"  \"")},
+                failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"  \"")},
         RunCase{"QuotesAndNulQuotedAsRead", H + "\n\"a\0\xff\" \n"s,
-                failure(231, "v 4. vrstici bi morala biti stevilka testnega primera, ne pa \"\"a\0\xff\" \""s)},
-        RunCase{"ZeroNumber", H + "0\n", failure(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
+                failureReport(231, "v 4. vrstici bi morala biti stevilka testnega primera, ne pa \"\"a\0\xff\" \""s)},
+        RunCase{"ZeroNumber", H + "0\n", failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
         RunCase{"NegativeNumber", H + "-1\n",
-                failure(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -1")},
+                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -1")},
         RunCase{"SmallestNumber", H + "-2147483648\n",
-                failure(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -2147483648")},
+                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -2147483648")},
         RunCase{"NumberPast32Bits", H + "4294967297\n",
-                failure(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
+                failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
         RunCase{"UnknownAfterGoodSection", H + "\n1\n2\n2 1\n9\n",
-                failure(233, "v 7. vrstici se pojavlja neveljavna stevilka testnega primera: 9")},
+                failureReport(233, "v 7. vrstici se pojavlja neveljavna stevilka testnega primera: 9")},
         RunCase{"LastSectionFails", H + "1\n2\n2 1\n2\n0\n\n1\n1\n2\n",
-                failure(190, "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
+                failureReport(190, "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
                              "mreze")}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Run, TheInputFileFailsBeforeTheSubmissionIsRead) {
   EXPECT_EQ(reportFor("Barvotok\n0\n", ""),
-            failure(118, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa \"0\""));
+            failureReport(118, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa \"0\""));
 }
 
 TEST(Run, MissingFilesReadAsEmpty) {
   EXPECT_EQ(reportOf([] { return runEvaluation("/nonexistent/input.txt", "/nonexistent/submission.txt"); }),
-            failure(111, "manjka prva vrstica z imenom naloge"));
+            failureReport(111, "manjka prva vrstica z imenom naloge"));
 }
 
 TEST(Report, UnexpectedErrorsHaveTheirOwnForm) {
