@@ -20,7 +20,7 @@ enum class Pattern {
 };
 
 inline constexpr std::array<Pattern, 7> ALL_PATTERNS = {
-    Pattern::Uniform, Pattern::Clustered,    Pattern::Stripes, Pattern::Comb,
+    Pattern::Uniform,    Pattern::Clustered,    Pattern::Stripes, Pattern::Comb,
     Pattern::Serpentine, Pattern::Checkerboard, Pattern::Holes,
 };
 
