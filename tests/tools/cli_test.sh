@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs both tools as a user would: help, bad command lines, a bad test set,
+# and generate -> solve -> evaluate through the real evaluator.
+# Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok
+set -u
+gen=$(realpath "$1")
+solve=$(realpath "$2")
+evaluator=$(realpath "$3")
+passes=0
+failures=0
+check() {  # check DESCRIPTION CONDITION...
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok   $what"
+    passes=$((passes + 1))
+  else
+    echo "FAIL $what"
+    failures=$((failures + 1))
+  fi
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+
+"$gen" --help >help.txt 2>err.txt; status=$?
+check "gen --help exits 0" test $status -eq 0
+check "gen --help prints usage" grep -q '^Usage: barvotok-gen' help.txt
+"$solve" -h >help.txt 2>err.txt; status=$?
+check "solve -h exits 0 and prints usage" test $status -eq 0 -a "$(head -c 22 help.txt)" = "Usage: barvotok-solve "
+
+"$gen" --cases 0 >out.txt 2>err.txt; status=$?
+check "gen bad value exits 2" test $status -eq 2
+check "gen bad value says why" test "$(cat err.txt)" = "barvotok-gen: invalid value '0' for --cases: a whole number from 1 to 2147483647
+Try 'barvotok-gen --help' for more information."
+check "gen bad value writes nothing" test ! -s out.txt
+"$solve" >out.txt 2>err.txt; status=$?
+check "solve without input exits 2" test $status -eq 2 -a "$(head -n 1 err.txt)" = "barvotok-solve: missing INPUT"
+
+# A bad test set: the solver's standard error is the evaluator's report.
+printf 'Barvotok\n1\n\n1\n2 1 3\n1 4\n' >bad.txt
+printf '000000\nBarvotok\n' >empty-submission.txt
+"$evaluator" eval bad.txt empty-submission.txt report.txt
+"$solve" bad.txt >out.txt 2>err.txt; status=$?
+check "solve on a bad test set exits 1" test $status -eq 1
+check "solve on a bad test set repeats the evaluator's report" cmp -s err.txt report.txt
+"$solve" missing.txt >out.txt 2>err.txt; status=$?
+check "solve on a missing file exits 1" test $status -eq 1 -a "$(head -n 1 err.txt)" = \
+  "Napaka [Zvn22Barvotok:111]: manjka prva vrstica z imenom naloge"
+
+"$gen" -n 2 -o no-such-folder/set.txt 2>err.txt; status=$?
+check "gen to an unwritable path exits 1" test $status -eq 1 -a -s err.txt
+
+# Generate, solve (through standard input), evaluate.
+"$gen" -n 7 -p mixed --width 5..60 --height 5..60 --colours 2..20 -s 11 -o set.txt; status=$?
+check "gen writes a set" test $status -eq 0
+"$gen" -n 7 -p mixed --width 5..60 --height 5..60 --colours 2..20 -s 11 >again.txt
+check "the same seed gives the same bytes" cmp -s set.txt again.txt
+"$solve" - <set.txt >submission.txt 2>table.txt; status=$?
+check "solve exits 0" test $status -eq 0
+"$evaluator" eval set.txt submission.txt report.txt
+expected=$(printf 'OK\n7\n'; awk 'NR > 1 && $1 != "total" {print $1, $5}' table.txt)
+check "the evaluator says OK with the table's move counts" test "$(cat report.txt)" = "$expected"
+
+"$solve" --pad max --drop-last 1 -q set.txt -o unfinished.txt 2>err.txt; status=$?
+check "solve --quiet prints no table" test $status -eq 0 -a ! -s err.txt
+"$evaluator" eval set.txt unfinished.txt report.txt
+check "a section cut short is rejected" grep -q '^Napaka \[Zvn22Barvotok:190\]' report.txt
+
+echo "$passes passed, $failures failed"
+test $failures -eq 0
