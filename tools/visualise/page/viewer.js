@@ -157,7 +157,7 @@
     cellsContext.putImageData(image, 0, 0);
     context.drawImage(cellsCanvas, 0, 0, w * scale, h * scale);
     if (scale >= 4) outlineRegion(turn);
-    if (scale >= 6 && turn > 0 && position <= moves.length) frameAbsorbed(turn);
+    if (scale >= 10 && turn > 0 && position <= moves.length) frameAbsorbed(turn);
     markFirstUnflooded();
   }
 
@@ -196,11 +196,12 @@
   function markFirstUnflooded() {
     const cell = data.firstUnflooded;
     if (!cell) return;
-    const centre = cellCentre(cell.x, cell.y), radius = Math.max(scale * 0.9, 8);
+    // Inside a large cell; around a small one.
+    const centre = cellCentre(cell.x, cell.y), radius = scale >= 16 ? scale * 0.36 : Math.max(8, scale * 1.2);
     context.beginPath();
     context.arc(centre.x, centre.y, radius, 0, 2 * Math.PI);
     context.strokeStyle = "#000";
-    context.lineWidth = 4;
+    context.lineWidth = 5;
     context.stroke();
     context.strokeStyle = "#fff";
     context.lineWidth = 1.5;
