@@ -110,8 +110,9 @@
     $("verdict-report").textContent = textOf(verdict.report);
     $("verdict-message").textContent = verdict.passed ? "none" : textOf(verdict.message);
     const whole = textOf(data.wholeReport).split("\n");
+    const decides = !verdict.passed && data.earlierSectionsPass;
     $("whole-report").textContent = "The report on the whole submission: " +
-      (whole[0] === "OK" ? "OK, " + whole[1] + " sections" : whole[0]);
+      (decides ? "the same, as this section decides it" : whole[0] === "OK" ? "OK, " + whole[1] + " sections" : whole[0]);
     $("replay-note").hidden = data.replayed;
     const problems = consistencyProblems();
     if (problems.length > 0) {

@@ -79,6 +79,7 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
       .bytes("submissionName", sources.submissionName)
       .number("section", view.position)
       .number("sectionLine", view.firstLine)
+      .boolean("earlierSectionsPass", view.earlierSectionsPass)
       .number("testCase", testCase.number)
       .number("w", testCase.w)
       .number("h", testCase.h)

@@ -78,6 +78,7 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
   std::string line;
   std::int32_t position = 0;
   FloodReplay replay;
+  bool earlierSectionsPass = true;
   while (true) {
     const bool present = readLine(submission, line);
     ++lineCounter;
@@ -87,6 +88,7 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
     SectionView view;
     view.position = position;
     view.firstLine = lineCounter;
+    view.earlierSectionsPass = earlierSectionsPass;
     std::int32_t number = 0;
     try {
       view.testCase = &findAnsweredTestCase(testSet, line, lineCounter, number);
@@ -102,6 +104,7 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
       Solution passedBy;
       passedBy.readAndCheck(submission, lineCounter, number, *view.testCase, replay);
     } catch (const EAssertion& failure) {
+      earlierSectionsPass = false;
       // A section that ends early leaves the next section's start unknown.
       if (lineCounter - before != 2) {
         raiseUnavailable("section " + toDecimal(position) + " (line " + toDecimal(view.firstLine) + ")",

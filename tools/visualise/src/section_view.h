@@ -43,6 +43,7 @@ struct SectionView {
   LineCounter firstLine = 0;   // the submission line of its test case number
   const TestCase* testCase = nullptr;  // within the test set given
   bool replayed = false;       // false when the section's lines failed before the replay
+  bool earlierSectionsPass = true;  // so the evaluator reaches this section
   std::vector<std::int32_t> playedMoves;  // the moves the replay played, in order
   std::optional<BadMove> badMove;         // the move that failed the colour check
   std::optional<GridCell> firstUnflooded;  // the cell that failed the final check

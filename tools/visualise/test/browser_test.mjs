@@ -11,7 +11,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { chromium } from "playwright-core";
+import { launchChromium } from "./launch_chromium.mjs";
 
 const [visualise, evaluator] = process.argv.slice(2);
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "barvotok-browser-"));
@@ -84,13 +84,7 @@ const text = (page, id) => page.locator("#" + id).textContent();
 const position = (page) => page.evaluate(() => window.barvotokViewer.position);
 
 before(async () => {
-  context = await chromium.launchPersistentContext(fs.mkdtempSync(path.join(scratch, "profile-")), {
-    executablePath: "/usr/bin/chromium",
-    headless: true,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-    viewport: { width: 1300, height: 900 },
-  });
+  context = await launchChromium();
 });
 
 after(async () => {
@@ -164,6 +158,7 @@ test("an unflooded grid: the evaluator's message, check line and the marked cell
   assert.equal(await text(page, "verdict-state"), "Failed");
   assert.equal(await text(page, "verdict-check"), "at check line 190");
   assert.equal(await text(page, "verdict-report"), files.report);
+  assert.equal(await text(page, "whole-report"), "The report on the whole submission: the same, as this section decides it");
   assert.equal(await text(page, "verdict-message"),
     "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu mreze");
   const viewer = await page.evaluate(() => ({

@@ -73,6 +73,7 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   EXPECT_EQ(view.verdict.checkLine, c.checkLine);
   EXPECT_EQ(view.playedMoves, c.played);
   EXPECT_EQ(view.replayed, c.replayed);
+  EXPECT_TRUE(view.earlierSectionsPass);
   ASSERT_EQ(view.badMove.has_value(), c.badMove.has_value());
   if (c.badMove) {
     EXPECT_EQ(view.badMove->turn, c.badMove->turn);
@@ -151,6 +152,19 @@ TEST(SectionViewUnavailable, SaysWhyWithTheEvaluatorsReport) {
       EXPECT_EQ(unavailable.what(), c.why) << c.name;
     }
   }
+}
+
+TEST(SectionView, KnowsWhenAnEarlierSectionDecidesTheReport) {
+  std::istringstream input(INPUT);
+  TestSet testSet;
+  readTestSet(input, testSet);
+  // Section 1 fails its final check after both of its lines were read.
+  std::istringstream submission(submissionOf("1\n1\n2\n1\n2\n2 1\n"));
+  const SectionView view = viewSection(testSet, submission, SECOND);
+  EXPECT_FALSE(view.earlierSectionsPass);
+  EXPECT_TRUE(view.verdict.passed);
+  EXPECT_EQ(view.firstLine, 6);
+  EXPECT_EQ(view.playedMoves, (std::vector<std::int32_t>{2, 1}));
 }
 
 TEST(NumbersInMessage, ReadsEveryRunOfDigits) {
