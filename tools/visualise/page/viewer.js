@@ -145,10 +145,11 @@
   const pixels = new Uint32Array(image.data.buffer);
   context.imageSmoothingEnabled = false;
 
-  function turnAt(position) { return Math.min(position, moves.length); }
+  // Without the evaluator's replay not even the start is flooded: turn -1.
+  function turnAt(position) { return data.replayed ? Math.min(position, moves.length) : -1; }
   function regionColourAt(position) {
     const turn = turnAt(position);
-    return turn === 0 ? cells[0] : moves[turn - 1];
+    return turn <= 0 ? cells[0] : moves[turn - 1];
   }
 
   function drawGrid(position) {
@@ -272,7 +273,7 @@
 
   function drawChart(position) {
     chartContext.drawImage(chartBase, 0, 0);
-    const x = chartX(position), y = chartY(replay.regionSize[turnAt(position)]);
+    const x = chartX(position), y = chartY(replay.regionSize[Math.max(0, turnAt(position))]);
     chartContext.strokeStyle = "#1d2433";
     chartContext.lineWidth = 1;
     chartContext.beginPath();
@@ -301,9 +302,10 @@
     $("move-number").textContent = String(position);
     $("move-swatch").style.background = palette.css[colour];
     $("move-colour").textContent = String(colour);
-    $("region-size").textContent = String(replay.regionSize[turn]);
-    $("absorbed").textContent = String(replay.absorbed[turn]);
-    let note = position === 0 ? "The start: the area of the top-left cell's colour." : "";
+    $("region-size").textContent = turn < 0 ? "none" : String(replay.regionSize[turn]);
+    $("absorbed").textContent = turn < 0 ? "none" : String(replay.absorbed[turn]);
+    let note = !data.replayed ? "No replay: the section failed before it."
+      : position === 0 ? "The start: the area of the top-left cell's colour." : "";
     if (bad && position === last) {
       $("move-colour").textContent = String(bad.colour);
       $("move-swatch").style.background = "transparent";

@@ -243,3 +243,15 @@ test("a larger grid: the page's replay draws what the evaluator's replay leaves"
     assert.deepEqual(unexplained, [], `cells that differ from the tool's PNG at move ${move}`);
   }
 });
+
+test("a section that fails before the replay: the grid as given, nothing flooded", async () => {
+  const files = generate("countline", "1\n1 2\n2\n");
+  const page = await open(files.page);
+  assert.equal(await text(page, "verdict-report"), files.report);
+  assert.equal(await text(page, "verdict-check"), "at check line 153");
+  assert.equal(await page.locator("#replay-note").isHidden(), false);
+  assert.equal(await page.evaluate(() => window.barvotokViewer.last), 0);
+  assert.deepEqual(await cellPixel(page, 0, 0), COLOUR[1]);
+  assert.deepEqual(await cellPixel(page, 1, 0), COLOUR[2]);
+  assert.equal(await text(page, "region-size"), "none");
+});
