@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the visualiser's browser test needs: Debian's chromium, node
+# and npm where missing, and playwright-core from npm into
+# tools/visualise/test/node_modules, as pinned by package-lock.json.
+# Playwright's own browser download is never used.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+needed=()
+want() { if ! command -v "$1" >/dev/null 2>&1; then needed+=("$2"); fi; }
+want chromium chromium
+want node nodejs
+want npm npm  # a node that comes with its own npm needs none from Debian
+
+if [ ${#needed[@]} -gt 0 ]; then
+  echo "installing: ${needed[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${needed[@]}"
+fi
+
+if [ ! -f node_modules/playwright-core/package.json ]; then
+  # --ignore-scripts: nothing may fetch a browser of its own.
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --ignore-scripts
+fi
