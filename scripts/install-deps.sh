@@ -2,6 +2,7 @@
 # Installs the build and test dependencies that a fresh machine may lack.
 # Each entry is "command-or-file package".
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 needed=()
 want() { if [ ! -e "$1" ] && ! command -v "$1" >/dev/null 2>&1; then needed+=("$2"); fi; }
@@ -10,6 +11,7 @@ want cmake cmake
 want g++ g++
 want /usr/include/gtest/gtest.h libgtest-dev
 want /usr/include/benchmark/benchmark.h libbenchmark-dev
+want /usr/include/png.h libpng-dev
 
 if [ ${#needed[@]} -gt 0 ]; then
   echo "installing: ${needed[*]}"
@@ -17,3 +19,6 @@ if [ ${#needed[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq "${needed[@]}"
 fi
+
+# The visualiser's browser test: chromium and playwright-core.
+bash tools/visualise/test/install-browser-deps.sh

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Makes docs/visualiser.png: the page for section 2 of the bundled example at
-# move 9. Needs the release build and the browser test's dependencies
+# Makes docs/visualiser.png: the page for section 2 of the bundled example
+# (test case 3) at move 2. Needs the release build and the browser test's dependencies
 # (tools/visualise/test/install-browser-deps.sh).
 # Usage: tools/visualise/make-screenshot.sh [INPUT SUBMISSION SECTION MOVE]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-input=${1:-tools/visualise/example/input.txt}
-submission=${2:-tools/visualise/example/submission.txt}
+input=${1:-examples/input.txt}
+submission=${2:-examples/submission.txt}
 section=${3:-2}
-move=${4:-9}
+move=${4:-2}
 
 page=$(mktemp --suffix=.html)
 trap 'rm -f "$page"' EXIT
