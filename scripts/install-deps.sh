@@ -21,4 +21,4 @@ if [ ${#needed[@]} -gt 0 ]; then
 fi
 
 # The visualiser's browser test: chromium and playwright-core.
-bash tools/visualise/test/install-browser-deps.sh
+bash tests/tools/visualise/install-browser-deps.sh

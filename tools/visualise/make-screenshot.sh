@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes docs/visualiser.png: the page for section 2 of the bundled example
 # (test case 3) at move 2. Needs the release build and the browser test's dependencies
-# (tools/visualise/test/install-browser-deps.sh).
+# (tests/tools/visualise/install-browser-deps.sh).
 # Usage: tools/visualise/make-screenshot.sh [INPUT SUBMISSION SECTION MOVE]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -13,4 +13,4 @@ move=${4:-2}
 page=$(mktemp --suffix=.html)
 trap 'rm -f "$page"' EXIT
 build/release/tools/visualise/barvotok-visualise "$input" "$submission" "$page" --section "$section"
-node tools/visualise/test/screenshot.mjs "$page" docs/visualiser.png "$move"
+node tests/tools/visualise/screenshot.mjs "$page" docs/visualiser.png "$move"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the visualiser's browser test needs: Debian's chromium, node
 # and npm where missing, and playwright-core from npm into
-# tools/visualise/test/node_modules, as pinned by package-lock.json.
+# tests/tools/visualise/node_modules, as pinned by package-lock.json.
 # Playwright's own browser download is never used.
 set -euo pipefail
 cd "$(dirname "$0")"

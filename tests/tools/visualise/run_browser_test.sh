@@ -11,7 +11,7 @@ command -v chromium >/dev/null 2>&1 || missing+=(chromium)
 command -v node >/dev/null 2>&1 || missing+=(node)
 [ -f "$here/node_modules/playwright-core/package.json" ] || missing+=(playwright-core)
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "browser test: missing ${missing[*]}; install with: bash tools/visualise/test/install-browser-deps.sh"
+  echo "browser test: missing ${missing[*]}; install with: bash tests/tools/visualise/install-browser-deps.sh"
   [ "${CI:-}" = true ] && exit 1
   exit 77
 fi
