@@ -21,9 +21,9 @@ constexpr std::string_view ASSERTION_PREFIX = "Napaka [Zvn22Barvotok:";
 
 // The check lines that input can reach. The internal checks (79, 141, 142,
 // 174) guard the evaluator's own consistency and must never fire.
-constexpr std::array<int, 33> INPUT_CHECK_LINES = {
-    58,  64,  85,  86,  87,  88,  90,  91,  92,  93,  94,  98,  99,  100, 111, 112, 115,
-    118, 125, 152, 153, 154, 155, 156, 169, 190, 218, 219, 221, 222, 223, 231, 233};
+constexpr std::array<int, 33> INPUT_CHECK_LINES = {58,  64,  85,  86,  87,  88,  90,  91,  92,  93,  94,
+                                                   98,  99,  100, 111, 112, 115, 118, 125, 152, 153, 154,
+                                                   155, 156, 169, 190, 218, 219, 221, 222, 223, 231, 233};
 
 // Reads a "%d" number without leading zeros at `position`; false if there is none.
 bool takeDecimal(std::string_view text, std::size_t& position, long long& value) {
@@ -31,7 +31,8 @@ bool takeDecimal(std::string_view text, std::size_t& position, long long& value)
   if (position < text.size() && text[position] == '-') ++position;
   const std::size_t firstDigit = position;
   value = 0;
-  while (position < text.size() && text[position] >= '0' && text[position] <= '9' && position - firstDigit < 11) {
+  while (position < text.size() && text[position] >= '0' && text[position] <= '9' &&
+         position - firstDigit < 11) {
     value = value * 10 + (text[position] - '0');
     ++position;
   }
@@ -61,8 +62,8 @@ void checkSuccessForm(std::string_view report) {
               "malformed result line");
     ++lines;
   }
-  fuzzCheck(lines == count, "success count " + std::to_string(count) + " but " + std::to_string(lines) +
-                                " result lines");
+  fuzzCheck(lines == count,
+            "success count " + std::to_string(count) + " but " + std::to_string(lines) + " result lines");
 }
 
 void checkAssertionForm(std::string_view report) {
@@ -70,8 +71,9 @@ void checkAssertionForm(std::string_view report) {
   long long checkLine = 0;
   fuzzCheck(takeDecimal(report, position, checkLine) && take(report, position, "]: "),
             "assertion form without its check line");
-  fuzzCheck(std::find(INPUT_CHECK_LINES.begin(), INPUT_CHECK_LINES.end(), checkLine) != INPUT_CHECK_LINES.end(),
-            "check line " + std::to_string(checkLine) + " fired");
+  fuzzCheck(
+      std::find(INPUT_CHECK_LINES.begin(), INPUT_CHECK_LINES.end(), checkLine) != INPUT_CHECK_LINES.end(),
+      "check line " + std::to_string(checkLine) + " fired");
   const std::size_t lineEnd = report.find('\n', position);
   fuzzCheck(lineEnd != std::string_view::npos && lineEnd > position, "assertion form without a message");
   fuzzCheck(report.substr(lineEnd) == "\n-1\n", "assertion form does not end in a lone -1 line");
