@@ -113,6 +113,26 @@ class RandomSections {
     return testCase;
   }
 
+  // A comb: the top row and every third column in colour 1, the cells
+  // between the teeth in random other colours. Its first flood fills the
+  // comb, and the colour lists take the rest of the grid, so they outgrow
+  // the storage that the replay keeps from section to section.
+  TestCase combGrid() {
+    TestCase testCase;
+    testCase.number = 1;
+    testCase.w = between(100, 150);
+    testCase.h = between(100, 150);
+    testCase.b = between(2, 4);
+    testCase.cells.resize(static_cast<std::size_t>(testCase.w * testCase.h));
+    for (std::int32_t y = 0; y < testCase.h; ++y) {
+      for (std::int32_t x = 0; x < testCase.w; ++x) {
+        testCase.cells[static_cast<std::size_t>(y * testCase.w + x)] =
+            y == 0 || x % 3 == 0 ? 1 : between(2, testCase.b);
+      }
+    }
+    return testCase;
+  }
+
   // Half the sections are random colours; the other half follow a solving
   // sequence, some with a no-op move, a bad colour or a missing last move.
   std::vector<std::int32_t> moves(const TestCase& testCase) {
@@ -188,6 +208,20 @@ TEST(ReplayDifferential, AgreesWithTheNaiveModelOnRandomSections) {
   EXPECT_GT(passed, 2000);
   EXPECT_GT(badMoves, 2000);
   EXPECT_GT(unflooded, 2000);
+}
+
+// Sections of large grids, whose lists the replay lets go, between sections
+// of small grids, whose lists it keeps, all through one replay.
+TEST(ReplayDifferential, AgreesAcrossLargeAndSmallSections) {
+  RandomSections sections(7);
+  FloodReplay replay;
+  for (int round = 0; round < 60; ++round) {
+    const TestCase testCase = round % 2 == 0 ? sections.combGrid() : sections.grid();
+    const std::vector<std::int32_t> moves = sections.moves(testCase);
+    ASSERT_EQ(productVerdict(testCase, moves, replay), naiveVerdict(testCase, moves))
+        << "round " << round << ", w " << testCase.w << ", h " << testCase.h << ", b " << testCase.b << ", "
+        << moves.size() << " moves";
+  }
 }
 
 }  // namespace
