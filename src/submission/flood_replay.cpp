@@ -4,11 +4,29 @@
 
 #include "../driver/assertion.h"
 
+namespace {
+
+// Lists keep small storage from section to section, so that many small
+// sections allocate nothing, but not large: kept, every colour's list would
+// hold the largest size it ever reached, and sections of different grids
+// would pile up many grids' worth between them.
+void emptyKeepingSmallStorage(std::vector<std::int32_t>& list) {
+  constexpr std::size_t KEPT_CAPACITY = 4096;
+  if (list.capacity() > KEPT_CAPACITY) {
+    list = std::vector<std::int32_t>();
+  } else {
+    list.clear();
+  }
+}
+
+}  // namespace
+
 void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, std::int32_t b) {
   cells_ = &framedCells;
   stride_ = w + 2;
   if (boundary_.size() < static_cast<std::size_t>(b) + 1) boundary_.resize(static_cast<std::size_t>(b) + 1);
-  for (auto& list : boundary_) list.clear();
+  for (auto& list : boundary_) emptyKeepingSmallStorage(list);
+  emptyKeepingSmallStorage(work_);
 
   const std::int32_t topLeft = stride_ + 1;
   std::int32_t& first = framedCells[static_cast<std::size_t>(topLeft)];

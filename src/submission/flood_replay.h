@@ -12,7 +12,8 @@
 // unflooded cells of colour k that touch the region; such a cell is entered
 // once and carries QUEUED on top of its colour while it waits.
 //
-// One replay serves many sections in turn: its lists keep their storage.
+// One replay serves many sections in turn: its lists keep their storage
+// while it is small, and let large storage go when a new section starts.
 class FloodReplay {
  public:
   static constexpr std::int32_t FLOODED = -1;

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Replays the seeds made from the golden cases through every fuzz target:
+# replay_golden_seeds.sh GOLDEN_DIR REPLAY_EXECUTABLE_DIR
+set -euo pipefail
+golden=$1
+replays=$2
+seeds=$(mktemp -d)
+trap 'rm -rf "$seeds"' EXIT
+bash "$(dirname "$0")/seeds_from_golden.sh" "$golden" "$seeds"
+
+for target in number_reader line_source evaluation; do
+  echo "$target:"
+  "$replays/replay_$target" "$seeds/$target"
+done
