@@ -12,6 +12,8 @@ want g++ g++
 want /usr/include/gtest/gtest.h libgtest-dev
 want /usr/include/benchmark/benchmark.h libbenchmark-dev
 want /usr/include/png.h libpng-dev
+want /usr/bin/time time
+want localedef locales
 
 if [ ${#needed[@]} -gt 0 ]; then
   echo "installing: ${needed[*]}"
