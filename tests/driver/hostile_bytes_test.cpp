@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/in_memory_evaluation.h"
+#include "support/evaluate_in_memory.h"
 
 using namespace std::string_literals;
 
@@ -81,7 +81,7 @@ std::vector<ByteCase> byteCases() {
 TEST(HostileBytes, NulAndHighBytesInEveryKindOfLine) {
   for (const ByteCase& byteCase : byteCases()) {
     SCOPED_TRACE(byteCase.what);
-    EXPECT_EQ(evaluateInMemory(byteCase.input, byteCase.submission), byteCase.report);
+    EXPECT_EQ(reportFor(byteCase.input, byteCase.submission), byteCase.report);
   }
 }
 
@@ -104,7 +104,7 @@ TEST(HostileBytes, RandomBinaryTestSet) {
   for (std::uint32_t seed = 1; seed <= 8; ++seed) {
     const std::string input = randomBytes(seed, std::size_t{1} << 20);
     SCOPED_TRACE("seed " + std::to_string(seed));
-    EXPECT_EQ(evaluateInMemory(input, SUBMISSION_HEADER),
+    EXPECT_EQ(reportFor(input, SUBMISSION_HEADER),
               failureReport(
                   112, "v prvi vrstici bi moral biti niz \"Barvotok\", ne pa " + quoted(firstLine(input))));
   }
@@ -116,7 +116,7 @@ TEST(HostileBytes, RandomBinarySubmission) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     // These seeds give no first line of six bytes, which is the first check.
     ASSERT_NE(firstLine(submission).size(), 6u);
-    EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, submission),
+    EXPECT_EQ(reportFor(SMALL_TEST_SET, submission),
               failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk"));
   }
 }
@@ -127,7 +127,7 @@ TEST(HostileBytes, RandomBinaryAfterAGoodHeader) {
     // Where a section may begin, a line that does not start with a number.
     tail[0] = 'x';
     SCOPED_TRACE("seed " + std::to_string(seed));
-    EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + tail),
+    EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + tail),
               failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa " +
                                      quoted(firstLine(tail))));
   }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/in_memory_evaluation.h"
+#include "support/evaluate_in_memory.h"
 
 namespace {
 
@@ -41,59 +41,59 @@ std::string taskNameMismatch(const std::string& line) {
 TEST(HostileLongLine, TaskNameLineOfTheTestSet) {
   const std::string line = "Barvotok" + std::string(64 * MIB - 8, 'x');
   EXPECT_TRUE(
-      sameReport(evaluateInMemory(line, SUBMISSION_HEADER), failureReport(112, taskNameMismatch(line))));
+      sameReport(reportFor(line, SUBMISSION_HEADER), failureReport(112, taskNameMismatch(line))));
 }
 
 TEST(HostileLongLine, CountOfTestCasesWithoutANumber) {
   const std::string line(64 * MIB, ' ');
   EXPECT_TRUE(sameReport(
-      evaluateInMemory("Barvotok\n" + line, SUBMISSION_HEADER),
+      reportFor("Barvotok\n" + line, SUBMISSION_HEADER),
       failureReport(118, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + quoted(line))));
 }
 
 TEST(HostileLongLine, CountOfTestCasesWhoseTailIsIgnored) {
   // "%d" takes the 1 and ignores the rest; the file then ends before block 1.
   const std::string line = "1" + std::string(64 * MIB - 1, 'x');
-  EXPECT_TRUE(sameReport(evaluateInMemory("Barvotok\n" + line, SUBMISSION_HEADER),
+  EXPECT_TRUE(sameReport(reportFor("Barvotok\n" + line, SUBMISSION_HEADER),
                          failureReport(85, "manjka 3. vrstica")));
 }
 
 TEST(HostileLongLine, GridRow) {
   const std::string input = "Barvotok\n1\n\n1\n3 1 2\n" + numbersFilling64MiB('1');
-  EXPECT_TRUE(sameReport(evaluateInMemory(input, SUBMISSION_HEADER),
+  EXPECT_TRUE(sameReport(reportFor(input, SUBMISSION_HEADER),
                          failureReport(99, "v 6. vrstici bi moralo biti 3 stevil (1. vrstica mreze), ne pa " +
                                                std::to_string(NUMBERS_IN_64MIB))));
 }
 
 TEST(HostileLongLine, ContestantNumber) {
-  EXPECT_TRUE(sameReport(evaluateInMemory(SMALL_TEST_SET, std::string(64 * MIB, '1')),
+  EXPECT_TRUE(sameReport(reportFor(SMALL_TEST_SET, std::string(64 * MIB, '1')),
                          failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")));
 }
 
 TEST(HostileLongLine, TaskNameLineOfTheSubmission) {
   const std::string line = "Barvotok" + std::string(64 * MIB - 8, ' ');
   EXPECT_TRUE(sameReport(
-      evaluateInMemory(SMALL_TEST_SET, "123456\n" + line),
+      reportFor(SMALL_TEST_SET, "123456\n" + line),
       failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa " + quoted(line))));
 }
 
 TEST(HostileLongLine, TestCaseNumberLine) {
   const std::string line(64 * MIB, 'x');
   EXPECT_TRUE(sameReport(
-      evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + line),
+      reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + line),
       failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa " + quoted(line))));
 }
 
 TEST(HostileLongLine, CountLine) {
   EXPECT_TRUE(
-      sameReport(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + numbersFilling64MiB('1')),
+      sameReport(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + numbersFilling64MiB('1')),
                  failureReport(153, "v vrstici za stevilo barvotok je " + std::to_string(NUMBERS_IN_64MIB) +
                                         " stevil, moralo bi biti eno")));
 }
 
 TEST(HostileLongLine, SequenceLine) {
   EXPECT_TRUE(
-      sameReport(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n4\n" + numbersFilling64MiB('2')),
+      sameReport(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n4\n" + numbersFilling64MiB('2')),
                  failureReport(156, "v vrstici z zaporedjem barvotokov je " +
                                         std::to_string(NUMBERS_IN_64MIB) + " stevil, moralo bi jih biti 4")));
 }
@@ -101,42 +101,42 @@ TEST(HostileLongLine, SequenceLine) {
 const std::string MILLION_EMPTY_LINES(1000000, '\n');
 
 TEST(HostileEmptyLines, WhereSectionsMayBeginAreSkipped) {
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES), successReport({}));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER +
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES), successReport({}));
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER +
                                                  MILLION_EMPTY_LINES + SMALL_ANSWER),
             successReport({{1, 2}, {1, 2}}));
 }
 
 TEST(HostileEmptyLines, CountForTheLineNumbers) {
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + "x\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + "x\n"),
             failureReport(
                 231, "v 1000003. vrstici bi morala biti stevilka testnega primera, ne pa " + quoted("x")));
   EXPECT_EQ(
-      evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER + "\n7\n"),
+      reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER + "\n7\n"),
       failureReport(233, "v 1000007. vrstici se pojavlja neveljavna stevilka testnega primera: 7"));
 }
 
 TEST(HostileEmptyLines, InTheTestSet) {
   // Block line 1 must be empty, but block line 2 must hold the number.
-  EXPECT_EQ(evaluateInMemory("Barvotok\n1\n" + MILLION_EMPTY_LINES, SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n1\n" + MILLION_EMPTY_LINES, SUBMISSION_HEADER),
             failureReport(88, "v 4. vrstici bi moralo biti 1 stevilo (stevilka testnega primera), ne pa 0"));
   // After the last announced block nothing is read.
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET + MILLION_EMPTY_LINES, SUBMISSION_HEADER + SMALL_ANSWER),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET + MILLION_EMPTY_LINES, SUBMISSION_HEADER + SMALL_ANSWER),
             successReport({{1, 2}}));
 }
 
 TEST(HostileCounts, TestSetAnnouncingTheLargestCountEndsAfterOne) {
-  EXPECT_EQ(evaluateInMemory("Barvotok\n2147483647\n\n1\n2 2 2\n1 2\n2 1\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n2147483647\n\n1\n2 2 2\n1 2\n2 1\n", SUBMISSION_HEADER),
             failureReport(85, "manjka 8. vrstica"));
-  EXPECT_EQ(evaluateInMemory("Barvotok\n2147483647\n\n1\n2 2 2\n1 2\n2 1", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n2147483647\n\n1\n2 2 2\n1 2\n2 1", SUBMISSION_HEADER),
             failureReport(85, "manjka 8. vrstica"));
 }
 
 TEST(HostileCounts, CountLineAboveTheGrid) {
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n2147483647\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n2147483647\n"),
             failureReport(154, "stevilo barvotokov mora biti od 0 do 4, ne pa 2147483647"));
   // Reported before the sequence line, which here is missing.
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n5"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n5"),
             failureReport(154, "stevilo barvotokov mora biti od 0 do 4, ne pa 5"));
 }
 
@@ -176,16 +176,16 @@ std::vector<std::int32_t>* MillionCells::pathColours_ = nullptr;
 
 TEST_F(MillionCells, AMillionMovesFloodTheGrid) {
   // The last move repeats the region's colour: it floods nothing and still counts.
-  EXPECT_EQ(evaluateInMemory(*testSet_, SUBMISSION_HEADER + sectionWith({2})), successReport({{1, 1000000}}));
+  EXPECT_EQ(reportFor(*testSet_, SUBMISSION_HEADER + sectionWith({2})), successReport({{1, 1000000}}));
 }
 
 TEST_F(MillionCells, AMillionMovesWhoseLastHasABadColour) {
-  EXPECT_EQ(evaluateInMemory(*testSet_, SUBMISSION_HEADER + sectionWith({4})),
+  EXPECT_EQ(reportFor(*testSet_, SUBMISSION_HEADER + sectionWith({4})),
             failureReport(169, "1000000. barvanje bi moralo biti od 1 do 3, ne pa 4"));
 }
 
 TEST_F(MillionCells, CountLineOneAboveTheCells) {
-  EXPECT_EQ(evaluateInMemory(*testSet_, SUBMISSION_HEADER + "1\n1000001\n"),
+  EXPECT_EQ(reportFor(*testSet_, SUBMISSION_HEADER + "1\n1000001\n"),
             failureReport(154, "stevilo barvotokov mora biti od 0 do 1000000, ne pa 1000001"));
 }
 
@@ -205,22 +205,22 @@ TEST(HostileLineLengths, AroundFourKibibytesInEveryRole) {
   for (const std::size_t length : {4095, 4096, 4097}) {
     SCOPED_TRACE("line of " + std::to_string(length) + " bytes");
     const std::string name = "Barvotok" + std::string(length - 8, 'x');
-    EXPECT_EQ(evaluateInMemory(name + "\n", SUBMISSION_HEADER), failureReport(112, taskNameMismatch(name)));
+    EXPECT_EQ(reportFor(name + "\n", SUBMISSION_HEADER), failureReport(112, taskNameMismatch(name)));
 
     std::int32_t count = 0;
     const std::string moves = onesOfLength(length, count);
     const std::string numberLine = "1" + std::string(length - 1, ' ');
     for (const std::string lineEnd : {"\n", "\r\n"}) {
       const std::string section = numberLine + lineEnd + std::to_string(count) + lineEnd + moves;
-      EXPECT_EQ(evaluateInMemory(allOnes, SUBMISSION_HEADER + section + lineEnd),
+      EXPECT_EQ(reportFor(allOnes, SUBMISSION_HEADER + section + lineEnd),
                 successReport({{1, count}}));
-      EXPECT_EQ(evaluateInMemory(allOnes, SUBMISSION_HEADER + section), successReport({{1, count}}));
+      EXPECT_EQ(reportFor(allOnes, SUBMISSION_HEADER + section), successReport({{1, count}}));
     }
 
     std::string paddedRow = "1";
     for (int x = 1; x < 1000; ++x) paddedRow += " 1";
     paddedRow += std::string(length - paddedRow.size(), ' ');
-    EXPECT_EQ(evaluateInMemory("Barvotok\n1\n\n1\n1000 1 1\n" + paddedRow, SUBMISSION_HEADER + "1\n0\n\n"),
+    EXPECT_EQ(reportFor("Barvotok\n1\n\n1\n1000 1 1\n" + paddedRow, SUBMISSION_HEADER + "1\n0\n\n"),
               successReport({{1, 0}}));
   }
 }
@@ -229,43 +229,43 @@ TEST(HostileLeadingZeros, OnLinesOfNumbers) {
   const std::string largest = HUNDRED_ZEROS + "2147483647";
   const std::string pastLargest = HUNDRED_ZEROS + "2147483648";
   const std::string tooLarge = "stevilo 2147483648 je preveliko";
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + largest + "\n\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + largest + "\n\n"),
             failureReport(154, "stevilo barvotokov mora biti od 0 do 4, ne pa 2147483647"));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + pastLargest + "\n\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + pastLargest + "\n\n"),
             failureReport(64, tooLarge));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n1\n" + largest + "\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n1\n" + largest + "\n"),
             failureReport(169, "1. barvanje bi moralo biti od 1 do 2, ne pa 2147483647"));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n1\n" + pastLargest + "\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n1\n" + pastLargest + "\n"),
             failureReport(64, tooLarge));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET,
+  EXPECT_EQ(reportFor(SMALL_TEST_SET,
                              SUBMISSION_HEADER + "1\n" + HUNDRED_ZEROS + "2\n2 " + HUNDRED_ZEROS + "1\n"),
             successReport({{1, 2}}));
 
-  EXPECT_EQ(evaluateInMemory("Barvotok\n1\n\n1\n2 1 2\n1 " + largest + "\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n1\n\n1\n2 1 2\n1 " + largest + "\n", SUBMISSION_HEADER),
             failureReport(100, "barva 2. celice v 1. vrstici bi morala biti od 1 do 2, ne pa 2147483647"));
-  EXPECT_EQ(evaluateInMemory("Barvotok\n1\n\n1\n2 1 2\n1 " + pastLargest + "\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n1\n\n1\n2 1 2\n1 " + pastLargest + "\n", SUBMISSION_HEADER),
             failureReport(64, tooLarge));
-  EXPECT_EQ(evaluateInMemory("Barvotok\n1\n\n1\n" + largest + " 1 2\n1\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n1\n\n1\n" + largest + " 1 2\n1\n", SUBMISSION_HEADER),
             failureReport(92, "stevilo stolpcev w bi moralo biti med 1 in 1000, ne pa 2147483647"));
   // The block's number is compared only after the whole block has been read.
-  EXPECT_EQ(evaluateInMemory("Barvotok\n1\n\n" + largest + "\n2 2 2\n1 2\n2 1\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n1\n\n" + largest + "\n2 2 2\n1 2\n2 1\n", SUBMISSION_HEADER),
             failureReport(125, "v vrsticah 3..7 bi moral biti testni primer stevilka 1, ne pa 2147483647"));
 }
 
 TEST(HostileLeadingZeros, OnLinesReadAsOneLeadingNumber) {
-  EXPECT_EQ(evaluateInMemory("Barvotok\n" + HUNDRED_ZEROS + "2147483647\n\n1\n2 2 2\n1 2\n2 1\n",
+  EXPECT_EQ(reportFor("Barvotok\n" + HUNDRED_ZEROS + "2147483647\n\n1\n2 2 2\n1 2\n2 1\n",
                              SUBMISSION_HEADER),
             failureReport(85, "manjka 8. vrstica"));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + HUNDRED_ZEROS + "2147483647\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + HUNDRED_ZEROS + "2147483647\n"),
             failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 2147483647"));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + HUNDRED_ZEROS + "1\n2\n2 1\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + HUNDRED_ZEROS + "1\n2\n2 1\n"),
             successReport({{1, 2}}));
   // A number past the 32-bit range is no number to the evaluator's "%d".
   const std::string pastLargest = HUNDRED_ZEROS + "2147483648";
-  EXPECT_EQ(evaluateInMemory("Barvotok\n" + pastLargest + "\n", SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n" + pastLargest + "\n", SUBMISSION_HEADER),
             failureReport(118, "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " +
                                    quoted(pastLargest)));
-  EXPECT_EQ(evaluateInMemory(SMALL_TEST_SET, SUBMISSION_HEADER + pastLargest + "\n"),
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + pastLargest + "\n"),
             failureReport(
                 231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa " + quoted(pastLargest)));
 }
