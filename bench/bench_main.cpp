@@ -8,15 +8,17 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 #include "ratio_table.h"
 #include "reading_benchmarks.h"
 #include "replay_benchmarks.h"
 
 namespace {
 
-// Enough border-walk work for one to two seconds, so that the random 100-colour
-// greedy section is replayed whole; a section that needs more is
-// replayed in part and extrapolated.
+// Border-walk work for one to two seconds: enough to replay the random
+// 100-colour greedy section whole. A section that needs more is replayed in
+// part and extrapolated.
 constexpr std::int64_t DEFAULT_BORDER_WALK_BUDGET = 60'000'000;
 
 struct BenchOptions {
@@ -79,7 +81,10 @@ int main(int argc, char** argv) {
   SectionStore store(options.side, options.borderWalkBudget);
   registerReplayBenchmarks(store);
   registerReadingBenchmarks(store);
-  RatioTable table;
+  // Our reporter replaces the library's, which would have taken colour
+  // only on a terminal; so does this one.
+  RatioTable table(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                         : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&table);
   benchmark::Shutdown();
   return 0;

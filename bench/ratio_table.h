@@ -10,6 +10,8 @@
 // section the median of both replays and their ratio.
 class RatioTable : public benchmark::ConsoleReporter {
  public:
+  explicit RatioTable(OutputOptions options) : ConsoleReporter(options) {}
+
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
 
