@@ -36,9 +36,8 @@ void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, 
   spread(colour);
 }
 
-void FloodReplay::play(std::int32_t colour) {
+void FloodReplay::floodWaiting(std::int32_t colour) {
   std::vector<std::int32_t>& waiting = boundary_[static_cast<std::size_t>(colour)];
-  if (waiting.empty()) return;
   work_.swap(waiting);
   waiting.clear();
   std::vector<std::int32_t>& cells = *cells_;

@@ -23,10 +23,14 @@ class FloodReplay {
   // the area of the top-left cell's colour.
   void start(std::vector<std::int32_t>& framedCells, std::int32_t w, std::int32_t b);
 
-  // Plays one move of a colour in 1 ... b.
-  void play(std::int32_t colour);
+  // Plays one move of a colour in 1 ... b. Inline, so that a move that
+  // floods nothing, as every idle move does, costs one look at its list.
+  void play(std::int32_t colour) {
+    if (!boundary_[static_cast<std::size_t>(colour)].empty()) floodWaiting(colour);
+  }
 
  private:
+  void floodWaiting(std::int32_t colour);
   void spread(std::int32_t colour);
 
   std::vector<std::int32_t>* cells_ = nullptr;

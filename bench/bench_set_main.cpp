@@ -1,0 +1,50 @@
+// barvotok-bench-set: writes the whole-process benchmark's files into a
+// folder: input.txt, one test case per benchmark grid, and two submissions
+// that answer every test case, honest.txt (the greedy answers) and padded.txt
+// (the same answers padded with idle moves to w * h moves). The grids are
+// 1000 x 1000 unless a smaller side is given.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "bench_sections.h"
+#include "submission_writer.h"
+#include "test_set_writer.h"
+
+namespace {
+
+bool writeFiles(const std::string& folder, std::int32_t side) {
+  std::ofstream input(folder + "/input.txt", std::ios::binary);
+  std::ofstream honest(folder + "/honest.txt", std::ios::binary);
+  std::ofstream padded(folder + "/padded.txt", std::ios::binary);
+  const auto caseCount = static_cast<std::int32_t>(std::size(BENCH_GRIDS));
+  writeTestSetHeader(input, caseCount);
+  writeSubmissionHeader(honest, "000001");
+  writeSubmissionHeader(padded, "000001");
+  for (std::int32_t number = 1; number <= caseCount; ++number) {
+    const TestCase grid = makeBenchGrid(static_cast<std::size_t>(number - 1), side, number);
+    writeTestCase(input, grid);
+    writeSection(honest, number, answerMoves(grid, Answer::Greedy));
+    writeSection(padded, number, answerMoves(grid, Answer::Padded));
+  }
+  input.flush();
+  honest.flush();
+  padded.flush();
+  return input && honest && padded;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int side = argc == 3 ? std::atoi(argv[2]) : MAX_GRID_SIDE;
+  if ((argc != 2 && argc != 3) || side < 1 || side > MAX_GRID_SIDE) {
+    std::fprintf(stderr, "Usage: barvotok-bench-set FOLDER [SIDE]\n");
+    return 2;
+  }
+  if (!writeFiles(argv[1], side)) {
+    std::fprintf(stderr, "barvotok-bench-set: cannot write the files in '%s'\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}

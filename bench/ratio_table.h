@@ -1,0 +1,32 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The console report, followed by one table of the replay benchmarks: per
+// section the median of both replays and their ratio.
+class RatioTable : public benchmark::ConsoleReporter {
+ public:
+  explicit RatioTable(OutputOptions options) : ConsoleReporter(options) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override;
+  void Finalize() override;
+
+ private:
+  struct Timing {
+    double milliseconds = 0;
+    double moves = 0;
+    double walked = 1;  // the share of the border walk replayed, below 1 when extrapolated
+  };
+  struct Row {
+    std::string section;  // "<grid>/<answer>"
+    std::map<std::string, Timing> byReplay;
+  };
+
+  void remember(const Run& run);
+
+  std::vector<Row> rows_;
+};
