@@ -5,9 +5,8 @@
 #include "../driver/assertion.h"
 #include "../text/numbers.h"
 
-void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter,
-                            std::int32_t testCaseNumber, const TestCase& answered,
-                            FloodReplay& replay) {
+void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
+                            const TestCase& answered, FloodReplay& replay) {
   number = testCaseNumber;
   testCase = &answered;
   w = answered.w;
@@ -35,8 +34,9 @@ void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
   const std::int32_t count = moves[0];
   const std::int32_t cellCount = h * w;
   if (count < 0 || count > cellCount) {
-    raiseAssertion("stevilo barvotokov mora biti od 0 do " + toDecimal(cellCount) + ", ne pa " + toDecimal(count),
-                   CHECK_FILE, 154);
+    raiseAssertion(
+        "stevilo barvotokov mora biti od 0 do " + toDecimal(cellCount) + ", ne pa " + toDecimal(count),
+        CHECK_FILE, 154);
   }
 
   const bool hasSequenceLine = readLine(submission, line);
@@ -44,8 +44,9 @@ void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
   if (!hasSequenceLine) raiseAssertion("manjka vrstica z zaporedjem barvotokov", CHECK_FILE, 155);
   parseNumbers(line, moves);
   if (moves.size() != static_cast<std::size_t>(count)) {
-    raiseAssertion("v vrstici z zaporedjem barvotokov je " + toDecimal(static_cast<std::int64_t>(moves.size())) +
-                       " stevil, moralo bi jih biti " + toDecimal(count),
+    raiseAssertion("v vrstici z zaporedjem barvotokov je " +
+                       toDecimal(static_cast<std::int64_t>(moves.size())) + " stevil, moralo bi jih biti " +
+                       toDecimal(count),
                    CHECK_FILE, 156);
   }
 }

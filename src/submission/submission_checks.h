@@ -12,5 +12,5 @@ void checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter);
 
 // The test case that a section's first line (line `lineNumber` of the
 // submission) names; `number` receives the number read from the line.
-const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& line,
-                                     LineCounter lineNumber, std::int32_t& number);
+const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& line, LineCounter lineNumber,
+                                     std::int32_t& number);

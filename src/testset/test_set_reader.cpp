@@ -16,15 +16,14 @@ const std::string Q = "\"";
 }
 
 // Reads the next line of the block; a missing one fails with `checkLine`.
-void readBlockLine(std::istream& input, std::string& line, LineCounter& lineCounter,
-                   std::int32_t checkLine) {
+void readBlockLine(std::istream& input, std::string& line, LineCounter& lineCounter, std::int32_t checkLine) {
   const bool present = readLine(input, line);
   ++lineCounter;
   if (!present) raiseMissingLine(lineCounter, checkLine);
 }
 
-void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCounter,
-                  std::string& line, std::vector<std::int32_t>& numbers) {
+void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCounter, std::string& line,
+                  std::vector<std::int32_t>& numbers) {
   readBlockLine(input, line, lineCounter, 90);
   parseNumbers(line, numbers);
   if (numbers.size() != 3) {
@@ -35,20 +34,20 @@ void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCoun
   }
   testCase.w = numbers[0];
   if (testCase.w < 1 || testCase.w > MAX_GRID_SIDE) {
-    raiseAssertion("stevilo stolpcev w bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) +
-                       ", ne pa " + toDecimal(testCase.w),
+    raiseAssertion("stevilo stolpcev w bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) + ", ne pa " +
+                       toDecimal(testCase.w),
                    CHECK_FILE, 92);
   }
   testCase.h = numbers[1];
   if (testCase.h < 1 || testCase.h > MAX_GRID_SIDE) {
-    raiseAssertion("stevilo vrstic h bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) +
-                       ", ne pa " + toDecimal(testCase.h),
+    raiseAssertion("stevilo vrstic h bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) + ", ne pa " +
+                       toDecimal(testCase.h),
                    CHECK_FILE, 93);
   }
   testCase.b = numbers[2];
   if (testCase.b < 1 || testCase.b > MAX_COLOURS) {
-    raiseAssertion("stevilo barv b bi moralo biti med 1 in " + toDecimal(MAX_COLOURS) +
-                       ", ne pa " + toDecimal(testCase.b),
+    raiseAssertion("stevilo barv b bi moralo biti med 1 in " + toDecimal(MAX_COLOURS) + ", ne pa " +
+                       toDecimal(testCase.b),
                    CHECK_FILE, 94);
   }
 }
@@ -58,9 +57,8 @@ void readGridRow(TestCase& testCase, std::int32_t y, std::istream& input, LineCo
   readBlockLine(input, line, lineCounter, 98);
   parseNumbers(line, numbers);
   if (numbers.size() != static_cast<std::size_t>(testCase.w)) {
-    raiseAssertion("v " + toDecimal(lineCounter) + ". vrstici bi moralo biti " +
-                       toDecimal(testCase.w) + " stevil (" + toDecimal(y + 1) +
-                       ". vrstica mreze), ne pa " +
+    raiseAssertion("v " + toDecimal(lineCounter) + ". vrstici bi moralo biti " + toDecimal(testCase.w) +
+                       " stevil (" + toDecimal(y + 1) + ". vrstica mreze), ne pa " +
                        toDecimal(static_cast<std::int64_t>(numbers.size())),
                    CHECK_FILE, 99);
   }
@@ -110,9 +108,9 @@ void readTestSet(std::istream& input, TestSet& testSet) {
   std::string line;
   if (!readLine(input, line)) raiseAssertion("manjka prva vrstica z imenom naloge", CHECK_FILE, 111);
   if (line != TASK_NAME) {
-    raiseAssertion("v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa " +
-                       Q + line + Q,
-                   CHECK_FILE, 112);
+    raiseAssertion(
+        "v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa " + Q + line + Q,
+        CHECK_FILE, 112);
   }
 
   if (!readLine(input, line)) {

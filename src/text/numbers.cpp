@@ -13,8 +13,8 @@ constexpr int LIMIT_LAST_DIGIT = 7;
 }
 
 [[noreturn]] void raiseTooLarge(std::int32_t valueSoFar, unsigned char digit) {
-  raiseAssertion("stevilo " + toDecimal(valueSoFar) + static_cast<char>(digit) + " je preveliko",
-                 CHECK_FILE, 64);
+  raiseAssertion("stevilo " + toDecimal(valueSoFar) + static_cast<char>(digit) + " je preveliko", CHECK_FILE,
+                 64);
 }
 
 }  // namespace

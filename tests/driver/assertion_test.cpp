@@ -23,6 +23,4 @@ TEST(RaiseAssertion, CarriesMessageFileAndLine) {
   }
 }
 
-TEST(UnexpectedErrorMessage, IsTheFixedText) {
-  EXPECT_EQ(UNEXPECTED_ERROR_MESSAGE.size(), 72u);
-}
+TEST(UnexpectedErrorMessage, IsTheFixedText) { EXPECT_EQ(UNEXPECTED_ERROR_MESSAGE.size(), 72u); }

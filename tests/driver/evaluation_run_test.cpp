@@ -1,13 +1,12 @@
 // The evaluation run over whole submissions, in memory, down to the report's bytes.
 #include "driver/evaluation_run.h"
 
-#include "driver/assertion.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 #include <string>
 
+#include "driver/assertion.h"
 #include "support/evaluate_in_memory.h"
 
 namespace {
@@ -34,14 +33,17 @@ const std::string H = "123456\nBarvotok\n";
 INSTANTIATE_TEST_SUITE_P(
     Submissions, Runs,
     ::testing::Values(
-        RunCase{"HeaderOnly", H, "OK\n0\n"},
-        RunCase{"HeaderAndEmptyLines", H + "\n\n\n", "OK\n0\n"},
+        RunCase{"HeaderOnly", H, "OK\n0\n"}, RunCase{"HeaderAndEmptyLines", H + "\n\n\n", "OK\n0\n"},
         RunCase{"HeaderWithoutLineEnd", "123456\nBarvotok", "OK\n0\n"},
-        RunCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n", "OK\n3\n2 0\n1 2\n2 1\n"},
-        RunCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n", "OK\n2\n1 2\n2 0\n"},
+        RunCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n",
+                "OK\n3\n2 0\n1 2\n2 1\n"},
+        RunCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n",
+                "OK\n2\n1 2\n2 0\n"},
         RunCase{"Empty", "", failureReport(218, "manjka stevilka tekmovalca")},
-        RunCase{"FiveDigits", "12345\nBarvotok\n", failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
-        RunCase{"SevenDigits", "1234567\nBarvotok\n", failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        RunCase{"FiveDigits", "12345\nBarvotok\n",
+                failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        RunCase{"SevenDigits", "1234567\nBarvotok\n",
+                failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
         RunCase{"SixLetters", "abcdef\nBarvotok\n",
                 failureReport(221, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa \"abcdef\"")},
         RunCase{"SignAndFiveDigits", "-12345\nBarvotok\n", "OK\n0\n"},
@@ -54,20 +56,27 @@ INSTANTIATE_TEST_SUITE_P(
                 failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"Barvotok \"")},
         RunCase{"BlankNumberLine", H + "  \n",
                 failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"  \"")},
-        RunCase{"QuotesAndNulQuotedAsRead", H + "\n\"a\0\xff\" \n"s,
-                failureReport(231, "v 4. vrstici bi morala biti stevilka testnega primera, ne pa \"\"a\0\xff\" \""s)},
-        RunCase{"ZeroNumber", H + "0\n", failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
+        RunCase{
+            "QuotesAndNulQuotedAsRead", H + "\n\"a\0\xff\" \n"s,
+            failureReport(231,
+                          "v 4. vrstici bi morala biti stevilka testnega primera, ne pa \"\"a\0\xff\" \""s)},
+        RunCase{"ZeroNumber", H + "0\n",
+                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
         RunCase{"NegativeNumber", H + "-1\n",
                 failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -1")},
-        RunCase{"SmallestNumber", H + "-2147483648\n",
-                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -2147483648")},
+        RunCase{
+            "SmallestNumber", H + "-2147483648\n",
+            failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -2147483648")},
         RunCase{"NumberPast32Bits", H + "4294967297\n",
-                failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
+                failureReport(231,
+                              "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
         RunCase{"UnknownAfterGoodSection", H + "\n1\n2\n2 1\n9\n",
                 failureReport(233, "v 7. vrstici se pojavlja neveljavna stevilka testnega primera: 9")},
         RunCase{"LastSectionFails", H + "1\n2\n2 1\n2\n0\n\n1\n1\n2\n",
-                failureReport(190, "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
-                             "mreze")}),
+                failureReport(
+                    190,
+                    "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
+                    "mreze")}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Run, TheInputFileFailsBeforeTheSubmissionIsRead) {
@@ -86,8 +95,11 @@ TEST(Report, UnexpectedErrorsHaveTheirOwnForm) {
 }
 
 TEST(Report, InternalChecksUseTheAssertionForm) {
-  EXPECT_EQ(reportOf([]() -> ResultList { raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), "elsewhere.cpp", 174); }),
-            "Napaka [Zvn22Barvotok:174]: Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
+  EXPECT_EQ(reportOf([]() -> ResultList {
+              raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), "elsewhere.cpp", 174);
+            }),
+            "Napaka [Zvn22Barvotok:174]: Nepricakovana napaka.  Predlagamo, da obvestis organizatorje "
+            "tekmovanja.\n-1\n");
 }
 
 TEST(Report, SuccessFormWritesNegativeNumbersInDecimal) {

@@ -40,8 +40,7 @@ std::string taskNameMismatch(const std::string& line) {
 
 TEST(HostileLongLine, TaskNameLineOfTheTestSet) {
   const std::string line = "Barvotok" + std::string(64 * MIB - 8, 'x');
-  EXPECT_TRUE(
-      sameReport(reportFor(line, SUBMISSION_HEADER), failureReport(112, taskNameMismatch(line))));
+  EXPECT_TRUE(sameReport(reportFor(line, SUBMISSION_HEADER), failureReport(112, taskNameMismatch(line))));
 }
 
 TEST(HostileLongLine, CountOfTestCasesWithoutANumber) {
@@ -54,8 +53,8 @@ TEST(HostileLongLine, CountOfTestCasesWithoutANumber) {
 TEST(HostileLongLine, CountOfTestCasesWhoseTailIsIgnored) {
   // "%d" takes the 1 and ignores the rest; the file then ends before block 1.
   const std::string line = "1" + std::string(64 * MIB - 1, 'x');
-  EXPECT_TRUE(sameReport(reportFor("Barvotok\n" + line, SUBMISSION_HEADER),
-                         failureReport(85, "manjka 3. vrstica")));
+  EXPECT_TRUE(
+      sameReport(reportFor("Barvotok\n" + line, SUBMISSION_HEADER), failureReport(85, "manjka 3. vrstica")));
 }
 
 TEST(HostileLongLine, GridRow) {
@@ -103,7 +102,7 @@ const std::string MILLION_EMPTY_LINES(1000000, '\n');
 TEST(HostileEmptyLines, WhereSectionsMayBeginAreSkipped) {
   EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES), successReport({}));
   EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER +
-                                                 MILLION_EMPTY_LINES + SMALL_ANSWER),
+                                          MILLION_EMPTY_LINES + SMALL_ANSWER),
             successReport({{1, 2}, {1, 2}}));
 }
 
@@ -111,9 +110,8 @@ TEST(HostileEmptyLines, CountForTheLineNumbers) {
   EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + "x\n"),
             failureReport(
                 231, "v 1000003. vrstici bi morala biti stevilka testnega primera, ne pa " + quoted("x")));
-  EXPECT_EQ(
-      reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER + "\n7\n"),
-      failureReport(233, "v 1000007. vrstici se pojavlja neveljavna stevilka testnega primera: 7"));
+  EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + MILLION_EMPTY_LINES + SMALL_ANSWER + "\n7\n"),
+            failureReport(233, "v 1000007. vrstici se pojavlja neveljavna stevilka testnega primera: 7"));
 }
 
 TEST(HostileEmptyLines, InTheTestSet) {
@@ -212,8 +210,7 @@ TEST(HostileLineLengths, AroundFourKibibytesInEveryRole) {
     const std::string numberLine = "1" + std::string(length - 1, ' ');
     for (const std::string lineEnd : {"\n", "\r\n"}) {
       const std::string section = numberLine + lineEnd + std::to_string(count) + lineEnd + moves;
-      EXPECT_EQ(reportFor(allOnes, SUBMISSION_HEADER + section + lineEnd),
-                successReport({{1, count}}));
+      EXPECT_EQ(reportFor(allOnes, SUBMISSION_HEADER + section + lineEnd), successReport({{1, count}}));
       EXPECT_EQ(reportFor(allOnes, SUBMISSION_HEADER + section), successReport({{1, count}}));
     }
 
@@ -237,9 +234,9 @@ TEST(HostileLeadingZeros, OnLinesOfNumbers) {
             failureReport(169, "1. barvanje bi moralo biti od 1 do 2, ne pa 2147483647"));
   EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n1\n" + pastLargest + "\n"),
             failureReport(64, tooLarge));
-  EXPECT_EQ(reportFor(SMALL_TEST_SET,
-                             SUBMISSION_HEADER + "1\n" + HUNDRED_ZEROS + "2\n2 " + HUNDRED_ZEROS + "1\n"),
-            successReport({{1, 2}}));
+  EXPECT_EQ(
+      reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + "1\n" + HUNDRED_ZEROS + "2\n2 " + HUNDRED_ZEROS + "1\n"),
+      successReport({{1, 2}}));
 
   EXPECT_EQ(reportFor("Barvotok\n1\n\n1\n2 1 2\n1 " + largest + "\n", SUBMISSION_HEADER),
             failureReport(100, "barva 2. celice v 1. vrstici bi morala biti od 1 do 2, ne pa 2147483647"));
@@ -253,8 +250,7 @@ TEST(HostileLeadingZeros, OnLinesOfNumbers) {
 }
 
 TEST(HostileLeadingZeros, OnLinesReadAsOneLeadingNumber) {
-  EXPECT_EQ(reportFor("Barvotok\n" + HUNDRED_ZEROS + "2147483647\n\n1\n2 2 2\n1 2\n2 1\n",
-                             SUBMISSION_HEADER),
+  EXPECT_EQ(reportFor("Barvotok\n" + HUNDRED_ZEROS + "2147483647\n\n1\n2 2 2\n1 2\n2 1\n", SUBMISSION_HEADER),
             failureReport(85, "manjka 8. vrstica"));
   EXPECT_EQ(reportFor(SMALL_TEST_SET, SUBMISSION_HEADER + HUNDRED_ZEROS + "2147483647\n"),
             failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 2147483647"));

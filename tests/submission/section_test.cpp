@@ -25,7 +25,9 @@ void PrintTo(const SectionCase& sectionCase, std::ostream* out) { *out << sectio
 
 class Sections : public ::testing::TestWithParam<SectionCase> {};
 
-TEST_P(Sections, GiveTheExactReport) { EXPECT_EQ(reportFor(INPUT, GetParam().submission), GetParam().report); }
+TEST_P(Sections, GiveTheExactReport) {
+  EXPECT_EQ(reportFor(INPUT, GetParam().submission), GetParam().report);
+}
 
 const std::string UNFLOODED_3_1 =
     "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu mreze";
@@ -40,9 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"OneCellWithOneMove", HEADER + "3\n1\n3\n", "OK\n1\n3 1\n"},
         SectionCase{"OneCellStillChecksTheColour", HEADER + "3\n1\n4\n",
                     failureReport(169, "1. barvanje bi moralo biti od 1 do 3, ne pa 4")},
-        SectionCase{"CornerDoesNotConnect", HEADER + "2\n0\n\n",
-                    failureReport(190, "na koncu barvanj je 2. celica v 1. vrstici druge barve kot tista v zgornjem levem "
-                                 "kotu mreze")},
+        SectionCase{
+            "CornerDoesNotConnect", HEADER + "2\n0\n\n",
+            failureReport(190,
+                          "na koncu barvanj je 2. celica v 1. vrstici druge barve kot tista v zgornjem levem "
+                          "kotu mreze")},
         SectionCase{"RepeatedColourFloodsNothingButCounts", HEADER + "2\n3\n1 2 1\n", "OK\n1\n2 3\n"},
         SectionCase{"MovesUpToTheCellCount", HEADER + "2\n4\n2 1 2 1\n", "OK\n1\n2 4\n"},
         SectionCase{"ColourZero", HEADER + "1\n2\n0 1\n",
@@ -50,22 +54,29 @@ INSTANTIATE_TEST_SUITE_P(
         // The bad colour wins over the unflooded grid it would also leave.
         SectionCase{"BadColourAtItsTurn", HEADER + "1\n3\n2 2 3\n",
                     failureReport(169, "3. barvanje bi moralo biti od 1 do 2, ne pa 3")},
-        SectionCase{"NoCountLine", HEADER + "1\n", failureReport(152, "manjka vrstica s stevilom barvotokov")},
+        SectionCase{"NoCountLine", HEADER + "1\n",
+                    failureReport(152, "manjka vrstica s stevilom barvotokov")},
         SectionCase{"EmptyCountLine", HEADER + "1\n\n2 1\n",
                     failureReport(153, "v vrstici za stevilo barvotok je 0 stevil, moralo bi biti eno")},
         SectionCase{"TwoCounts", HEADER + "1\n2 1\n2 1\n",
                     failureReport(153, "v vrstici za stevilo barvotok je 2 stevil, moralo bi biti eno")},
-        SectionCase{"NegativeCount", HEADER + "1\n-2\n", failureReport(58, "namesto stevke se pojavlja znak s kodo 45")},
+        SectionCase{"NegativeCount", HEADER + "1\n-2\n",
+                    failureReport(58, "namesto stevke se pojavlja znak s kodo 45")},
         SectionCase{"CountAboveCells", HEADER + "1\n7\n",
                     failureReport(154, "stevilo barvotokov mora biti od 0 do 6, ne pa 7")},
         SectionCase{"CountTooLargeForNumbers", HEADER + "1\n99999999999\n",
                     failureReport(64, "stevilo 9999999999 je preveliko")},
-        SectionCase{"ZeroCountAtTheEnd", HEADER + "3\n0", failureReport(155, "manjka vrstica z zaporedjem barvotokov")},
-        SectionCase{"OneMoveTooFew", HEADER + "1\n2\n2\n",
-                    failureReport(156, "v vrstici z zaporedjem barvotokov je 1 stevil, moralo bi jih biti 2")},
-        SectionCase{"OneMoveTooMany", HEADER + "1\n2\n2 1 2\n",
-                    failureReport(156, "v vrstici z zaporedjem barvotokov je 3 stevil, moralo bi jih biti 2")},
-        SectionCase{"BadByteInMoves", HEADER + "1\n2\n2\xe8" "1\n",
+        SectionCase{"ZeroCountAtTheEnd", HEADER + "3\n0",
+                    failureReport(155, "manjka vrstica z zaporedjem barvotokov")},
+        SectionCase{
+            "OneMoveTooFew", HEADER + "1\n2\n2\n",
+            failureReport(156, "v vrstici z zaporedjem barvotokov je 1 stevil, moralo bi jih biti 2")},
+        SectionCase{
+            "OneMoveTooMany", HEADER + "1\n2\n2 1 2\n",
+            failureReport(156, "v vrstici z zaporedjem barvotokov je 3 stevil, moralo bi jih biti 2")},
+        SectionCase{"BadByteInMoves",
+                    HEADER + "1\n2\n2\xe8"
+                             "1\n",
                     failureReport(58, "namesto stevke se pojavlja znak s kodo 232")},
         SectionCase{"MovesWithCrLf", HEADER + "1\r\n2\r\n2 1\r\n", "OK\n1\n1 2\n"}),
     [](const auto& info) { return info.param.name; });

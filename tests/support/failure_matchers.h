@@ -10,8 +10,8 @@
 
 // Runs `action` and checks that it raises the assertion with exactly this
 // check line and message.
-inline ::testing::AssertionResult RaisesAssertion(const std::function<void()>& action,
-                                                  std::int32_t line, const std::string& message) {
+inline ::testing::AssertionResult RaisesAssertion(const std::function<void()>& action, std::int32_t line,
+                                                  const std::string& message) {
   try {
     action();
   } catch (const EAssertion& failure) {

@@ -17,7 +17,9 @@ void PrintTo(const Scan& scan, std::ostream* out) { *out << ::testing::PrintToSt
 
 class ScanLeadingInt : public ::testing::TestWithParam<Scan> {};
 
-TEST_P(ScanLeadingInt, ReadsLikeAPercentDScan) { EXPECT_EQ(scanLeadingInt(GetParam().line), GetParam().number); }
+TEST_P(ScanLeadingInt, ReadsLikeAPercentDScan) {
+  EXPECT_EQ(scanLeadingInt(GetParam().line), GetParam().number);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ScanLeadingInt,
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Scan{"+", std::nullopt}, Scan{"- 5", std::nullopt}, Scan{"+-5", std::nullopt},
                       // Outside the 32-bit range: no number rather than a wrapped one.
                       Scan{"2147483648", std::nullopt}, Scan{"-2147483649", std::nullopt},
-                      Scan{"4294967297", std::nullopt}, Scan{std::string(100, '0') + "2147483648", std::nullopt},
+                      Scan{"4294967297", std::nullopt},
+                      Scan{std::string(100, '0') + "2147483648", std::nullopt},
                       Scan{std::string(5000, '9'), std::nullopt}));
 
 }  // namespace

@@ -21,26 +21,30 @@ struct LineCase {
   std::vector<std::string> lines;
 };
 
-void PrintTo(const LineCase& lineCase, std::ostream* out) { *out << ::testing::PrintToString(lineCase.bytes); }
+void PrintTo(const LineCase& lineCase, std::ostream* out) {
+  *out << ::testing::PrintToString(lineCase.bytes);
+}
 
 class LineSplitting : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(LineSplitting, GivesTheLinesWithoutTheirEnds) { EXPECT_EQ(allLines(GetParam().bytes), GetParam().lines); }
+TEST_P(LineSplitting, GivesTheLinesWithoutTheirEnds) {
+  EXPECT_EQ(allLines(GetParam().bytes), GetParam().lines);
+}
 
 using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LineSplitting,
-    ::testing::Values(LineCase{"", {}},                                      // an empty file holds no lines
-                      LineCase{"A", {"A"}},                                  // last line without a line end
-                      LineCase{"A\n", {"A"}},                                // a final LF starts no new line
-                      LineCase{"A\n\n", {"A", ""}},                          // but a second one ends an empty line
-                      LineCase{"\n", {""}},                                  //
-                      LineCase{"A\r\nB\r\n", {"A", "B"}},                    // CR LF ends a line like LF
-                      LineCase{"A\rB\n", {"A\rB"}},                          // a lone CR is an ordinary byte
-                      LineCase{"A\r\r\n", {"A\r"}},                          // CR CR LF keeps one CR
-                      LineCase{"A\r", {"A\r"}},                              // a CR at the end of the file stays
-                      LineCase{"\r\n\r\n", {"", ""}},                        //
+    ::testing::Values(LineCase{"", {}},                    // an empty file holds no lines
+                      LineCase{"A", {"A"}},                // last line without a line end
+                      LineCase{"A\n", {"A"}},              // a final LF starts no new line
+                      LineCase{"A\n\n", {"A", ""}},        // but a second one ends an empty line
+                      LineCase{"\n", {""}},                //
+                      LineCase{"A\r\nB\r\n", {"A", "B"}},  // CR LF ends a line like LF
+                      LineCase{"A\rB\n", {"A\rB"}},        // a lone CR is an ordinary byte
+                      LineCase{"A\r\r\n", {"A\r"}},        // CR CR LF keeps one CR
+                      LineCase{"A\r", {"A\r"}},            // a CR at the end of the file stays
+                      LineCase{"\r\n\r\n", {"", ""}},      //
                       LineCase{"a\0b\n\xff\x80\n"s, {"a\0b"s, "\xff\x80"}},  // any byte, NUL included
                       LineCase{" x \t\n", {" x \t"}}));                      // nothing is trimmed
 
