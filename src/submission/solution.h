@@ -28,7 +28,8 @@ class Solution {
   void readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
                     const TestCase& answered, FloodReplay& replay);
 
-  // The working cell at column x, row y.
+  // The working cell at column x, row y: FloodReplay::FLOODED, or the colour
+  // (with FloodReplay::QUEUED on top while it waits at the region's border).
   std::int32_t& cell(std::int32_t x, std::int32_t y);
 
  private:
