@@ -1,5 +1,6 @@
 // barvotok-bench: the replay and reading benchmarks of the evaluator.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +8,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <unistd.h>
 
 #include "ratio_table.h"
 #include "reading_benchmarks.h"

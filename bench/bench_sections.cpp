@@ -44,13 +44,15 @@ std::string_view answerName(Answer answer) {
 
 std::vector<std::int32_t> answerMoves(const TestCase& grid, Answer answer) {
   switch (answer) {
-    case Answer::Greedy: return solveGreedy(grid);
+    case Answer::Greedy:
+      return solveGreedy(grid);
     case Answer::Padded: {
       const std::vector<std::int32_t> greedy = solveGreedy(grid);
       const std::int64_t cells = std::int64_t{grid.w} * grid.h;
       return padWithIdleMoves(grid, greedy, cells - static_cast<std::int64_t>(greedy.size()));
     }
-    case Answer::Stingy: return solveStingy(grid);
+    case Answer::Stingy:
+      return solveStingy(grid);
   }
   return {};
 }

@@ -17,11 +17,16 @@ struct BenchGrid {
 };
 
 inline constexpr BenchGrid BENCH_GRIDS[] = {
-    {"random-2", Pattern::Uniform, 2},         {"random-6", Pattern::Uniform, 6},
-    {"random-20", Pattern::Uniform, 20},       {"random-100", Pattern::Uniform, 100},
-    {"clustered", Pattern::Clustered, 6},      {"stripes", Pattern::Stripes, 6},
-    {"checkerboard", Pattern::Checkerboard, 2}, {"serpentine", Pattern::Serpentine, 3},
-    {"holes", Pattern::Holes, 6},              {"comb", Pattern::Comb, 4},
+    {"random-2", Pattern::Uniform, 2},
+    {"random-6", Pattern::Uniform, 6},
+    {"random-20", Pattern::Uniform, 20},
+    {"random-100", Pattern::Uniform, 100},
+    {"clustered", Pattern::Clustered, 6},
+    {"stripes", Pattern::Stripes, 6},
+    {"checkerboard", Pattern::Checkerboard, 2},
+    {"serpentine", Pattern::Serpentine, 3},
+    {"holes", Pattern::Holes, 6},
+    {"comb", Pattern::Comb, 4},
 };
 
 // The grid of BENCH_GRIDS[index], side x side cells, as test case `number`.

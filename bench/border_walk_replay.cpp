@@ -51,8 +51,8 @@ void BorderWalkSolution::playInitialFlood() {
 void BorderWalkSolution::playMove(std::size_t turn) {
   const std::int32_t colour = moves[turn - 1];
   if (colour < 1 || colour > b) {
-    raiseAssertion(toDecimal(static_cast<std::int64_t>(turn)) + ". barvanje bi moralo biti od 1 do " + toDecimal(b) +
-                       ", ne pa " + toDecimal(colour),
+    raiseAssertion(toDecimal(static_cast<std::int64_t>(turn)) + ". barvanje bi moralo biti od 1 do " +
+                       toDecimal(b) + ", ne pa " + toDecimal(colour),
                    CHECK_FILE, 169);
   }
   step(colour);
@@ -97,7 +97,10 @@ void BorderWalkSolution::checkFlooded() {
 }
 
 std::int32_t& BorderWalkSolution::cell(std::int32_t x, std::int32_t y) {
-  if (testCase == nullptr || x < 0 || y < 0) raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 141);
-  if (x >= testCase->w || y >= testCase->h) raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 142);
-  return cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(testCase->w) + static_cast<std::size_t>(x)];
+  if (testCase == nullptr || x < 0 || y < 0)
+    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 141);
+  if (x >= testCase->w || y >= testCase->h)
+    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 142);
+  return cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(testCase->w) +
+               static_cast<std::size_t>(x)];
 }

@@ -19,11 +19,12 @@ class BorderWalkSolution {
   std::int32_t w = 0;
   std::int32_t h = 0;
   std::int32_t b = 0;
-  std::int32_t moveCount = 0;  // -1 until the section has passed
+  std::int32_t moveCount = 0;       // -1 until the section has passed
   std::vector<std::int32_t> cells;  // w * h, a flooded cell holds -1
 
   // The whole check of a section on its moves: copy, replay, final check.
-  void replayAndCheck(std::int32_t testCaseNumber, const TestCase& answered, std::vector<std::int32_t> sectionMoves);
+  void replayAndCheck(std::int32_t testCaseNumber, const TestCase& answered,
+                      std::vector<std::int32_t> sectionMoves);
 
   // The steps of replayAndCheck one by one, so that a benchmark can stop
   // after a prefix of the moves and a test can look between moves.

@@ -55,8 +55,9 @@ void RatioTable::Finalize() {
     const Timing& fast = product->second;
     const Timing& slow = baseline->second;
     const bool extrapolated = slow.walked < 1;
-    out << format("%-26s %9.0f %15.2f %14.1f%s %7.4f %9.0fx\n", row.section.c_str(), fast.moves, fast.milliseconds,
-                  slow.milliseconds, extrapolated ? "*" : " ", slow.walked, slow.milliseconds / fast.milliseconds);
+    out << format("%-26s %9.0f %15.2f %14.1f%s %7.4f %9.0fx\n", row.section.c_str(), fast.moves,
+                  fast.milliseconds, slow.milliseconds, extrapolated ? "*" : " ", slow.walked,
+                  slow.milliseconds / fast.milliseconds);
   }
   out.flush();
 }

@@ -24,7 +24,8 @@ void parseLine(benchmark::State& state, const std::string& line) {
     parseNumbers(line, numbers);
     benchmark::DoNotOptimize(numbers.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(line.size()));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(line.size()));
 }
 
 }  // namespace
@@ -56,6 +57,7 @@ void registerReadingBenchmarks(SectionStore& store) {
       readTestSet(stream, testSet);
       benchmark::DoNotOptimize(testSet.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(input.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(input.size()));
   })->Unit(benchmark::kMillisecond);
 }

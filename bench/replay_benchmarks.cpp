@@ -75,16 +75,14 @@ void replayBorderWalk(benchmark::State& state, SectionStore& store, std::size_t 
 void registerPair(SectionStore& store, std::size_t index, Answer answer) {
   const std::string name =
       "replay/" + std::string(BENCH_GRIDS[index].name) + "/" + std::string(answerName(answer)) + "/";
-  benchmark::RegisterBenchmark((name + "boundary-lists").c_str(),
-                               [&store, index, answer](benchmark::State& state) {
-                                 replayBoundaryLists(state, store, index, answer);
-                               })
+  benchmark::RegisterBenchmark(
+      (name + "boundary-lists").c_str(),
+      [&store, index, answer](benchmark::State& state) { replayBoundaryLists(state, store, index, answer); })
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((name + "border-walk").c_str(),
-                               [&store, index, answer](benchmark::State& state) {
-                                 replayBorderWalk(state, store, index, answer);
-                               })
+  benchmark::RegisterBenchmark(
+      (name + "border-walk").c_str(),
+      [&store, index, answer](benchmark::State& state) { replayBorderWalk(state, store, index, answer); })
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
 }

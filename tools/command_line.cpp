@@ -7,7 +7,8 @@ namespace {
 std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 [[noreturn]] void badValue(std::string_view option, std::string_view text, std::string_view wanted) {
-  throw UsageError{"invalid value " + quoted(text) + " for " + std::string(option) + ": " + std::string(wanted)};
+  throw UsageError{"invalid value " + quoted(text) + " for " + std::string(option) + ": " +
+                   std::string(wanted)};
 }
 
 template <typename Number>
@@ -78,13 +79,14 @@ std::uint64_t parseSeed(std::string_view text, std::string_view option) {
 }
 
 SizeRange parseRange(std::string_view text, std::string_view option, std::int32_t low, std::int32_t high) {
-  const std::string wanted = "a number or a range A..B within " + std::to_string(low) + ".." + std::to_string(high);
+  const std::string wanted =
+      "a number or a range A..B within " + std::to_string(low) + ".." + std::to_string(high);
   const auto dots = text.find("..");
   std::int32_t first = 0;
   std::int32_t last = 0;
-  const bool read = dots == std::string_view::npos
-                        ? readExactly(text, first) && readExactly(text, last)
-                        : readExactly(text.substr(0, dots), first) && readExactly(text.substr(dots + 2), last);
+  const bool read = dots == std::string_view::npos ? readExactly(text, first) && readExactly(text, last)
+                                                   : readExactly(text.substr(0, dots), first) &&
+                                                         readExactly(text.substr(dots + 2), last);
   if (!read || first < low || last > high || first > last) badValue(option, text, wanted);
   return {first, last};
 }

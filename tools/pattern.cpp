@@ -56,8 +56,8 @@ void paintHoles(TestCase& grid, RandomSource& random, double density) {
     for (std::int32_t x = 0; x < grid.w; ++x) {
       // A hole never touches another hole, and the top-left cell stays
       // background, so the first flood takes the whole background.
-      const bool besideHole = (x > 0 && grid.cell(x - 1, y) != BACKGROUND) ||
-                              (y > 0 && grid.cell(x, y - 1) != BACKGROUND);
+      const bool besideHole =
+          (x > 0 && grid.cell(x - 1, y) != BACKGROUND) || (y > 0 && grid.cell(x, y - 1) != BACKGROUND);
       if ((x > 0 || y > 0) && !besideHole && random.chance(density)) {
         grid.cell(x, y) = random.between(2, grid.b);
       }
@@ -136,13 +136,27 @@ TestCase generateTestCase(Pattern pattern, std::int32_t number, std::int32_t w, 
                           std::int32_t b, RandomSource& random, const PatternParams& params) {
   TestCase grid{number, w, h, b, std::vector<std::int32_t>(static_cast<std::size_t>(w) * h, 1)};
   switch (pattern) {
-    case Pattern::Uniform: paintUniform(grid, random); break;
-    case Pattern::Clustered: paintClustered(grid, random, params.clusterProbability); break;
-    case Pattern::Stripes: paintStripes(grid, random, params.stripeWidth); break;
-    case Pattern::Comb: paintComb(grid); break;
-    case Pattern::Serpentine: paintSerpentine(grid); break;
-    case Pattern::Checkerboard: paintCheckerboard(grid, random); break;
-    case Pattern::Holes: paintHoles(grid, random, params.holeDensity); break;
+    case Pattern::Uniform:
+      paintUniform(grid, random);
+      break;
+    case Pattern::Clustered:
+      paintClustered(grid, random, params.clusterProbability);
+      break;
+    case Pattern::Stripes:
+      paintStripes(grid, random, params.stripeWidth);
+      break;
+    case Pattern::Comb:
+      paintComb(grid);
+      break;
+    case Pattern::Serpentine:
+      paintSerpentine(grid);
+      break;
+    case Pattern::Checkerboard:
+      paintCheckerboard(grid, random);
+      break;
+    case Pattern::Holes:
+      paintHoles(grid, random, params.holeDensity);
+      break;
   }
   return grid;
 }

@@ -85,7 +85,8 @@ std::vector<std::int32_t> shapeSection(const TestCase& testCase, std::vector<std
   const std::int64_t room = std::int64_t{testCase.w} * testCase.h - static_cast<std::int64_t>(moves.size());
   moves = padWithIdleMoves(testCase, moves, std::min(shape.idleMoves, room));
   const auto kept = [&](std::int64_t count) {
-    return static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, static_cast<std::int64_t>(moves.size())));
+    return static_cast<std::size_t>(
+        std::clamp<std::int64_t>(count, 0, static_cast<std::int64_t>(moves.size())));
   };
   moves.resize(kept(static_cast<std::int64_t>(moves.size()) - shape.dropLast));
   if (shape.stopAfter) moves.resize(kept(*shape.stopAfter));

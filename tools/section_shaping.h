@@ -22,8 +22,8 @@ inline constexpr std::int64_t MAX_SECTION_MOVES = std::int64_t{MAX_GRID_SIDE} * 
 
 // How the solver bends a finished section for benchmarks and hostile tests.
 struct SectionShape {
-  std::int64_t idleMoves = 0;  // padded, but never past w * h moves in all
-  std::int64_t dropLast = 0;   // moves left out at the end
+  std::int64_t idleMoves = 0;             // padded, but never past w * h moves in all
+  std::int64_t dropLast = 0;              // moves left out at the end
   std::optional<std::int64_t> stopAfter;  // at most this many moves kept
 };
 

@@ -33,7 +33,8 @@ void solveAll(const SolverOptions& options, const TestSet& testSet, std::ostream
   writeSubmissionHeader(output, options.contestant);
   for (const TestCase& testCase : testSet) {
     progress.show(testCase.number);
-    const std::vector<std::int32_t> moves = shapeSection(testCase, solve(testCase, options.strategy), options.shape);
+    const std::vector<std::int32_t> moves =
+        shapeSection(testCase, solve(testCase, options.strategy), options.shape);
     writeSection(output, testCase.number, moves);
     table.add(testCase, static_cast<std::int64_t>(moves.size()));
   }

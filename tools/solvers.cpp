@@ -37,7 +37,8 @@ std::int32_t greediest(const RegionGrowth& game) {
 class PairScorer {
  public:
   explicit PairScorer(const BlobGraph& graph, std::int32_t b)
-      : graph_(graph), mark_(static_cast<std::size_t>(graph.blobCount()), -1),
+      : graph_(graph),
+        mark_(static_cast<std::size_t>(graph.blobCount()), -1),
         extra_(static_cast<std::size_t>(b) + 1, 0) {}
 
   std::int32_t pick(const RegionGrowth& game) {
@@ -66,8 +67,8 @@ class PairScorer {
       if (game.gain(colour) > 0) candidates_.push_back(colour);
     }
     const auto kept = std::min(CANDIDATES, candidates_.size());
-    std::partial_sort(candidates_.begin(), candidates_.begin() + static_cast<std::ptrdiff_t>(kept), candidates_.end(),
-                      [&game](std::int32_t a, std::int32_t b) {
+    std::partial_sort(candidates_.begin(), candidates_.begin() + static_cast<std::ptrdiff_t>(kept),
+                      candidates_.end(), [&game](std::int32_t a, std::int32_t b) {
                         return game.gain(a) != game.gain(b) ? game.gain(a) > game.gain(b) : a < b;
                       });
     candidates_.resize(kept);
@@ -101,7 +102,9 @@ class PairScorer {
 
 }  // namespace
 
-std::string_view strategyName(Strategy strategy) { return STRATEGY_NAMES[static_cast<std::size_t>(strategy)]; }
+std::string_view strategyName(Strategy strategy) {
+  return STRATEGY_NAMES[static_cast<std::size_t>(strategy)];
+}
 
 std::optional<Strategy> strategyByName(std::string_view name) {
   for (std::size_t at = 0; at < STRATEGY_NAMES.size(); ++at) {
@@ -112,8 +115,10 @@ std::optional<Strategy> strategyByName(std::string_view name) {
 
 std::vector<std::int32_t> solve(const TestCase& testCase, Strategy strategy) {
   switch (strategy) {
-    case Strategy::Greedy: return solveGreedy(testCase);
-    case Strategy::Lookahead: return solveLookahead(testCase);
+    case Strategy::Greedy:
+      return solveGreedy(testCase);
+    case Strategy::Lookahead:
+      return solveLookahead(testCase);
   }
   return {};
 }

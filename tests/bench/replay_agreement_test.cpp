@@ -31,18 +31,21 @@ std::vector<std::int32_t> randomMoves(const TestCase& grid, RandomSource& random
   std::vector<std::int32_t> moves = solveGreedy(grid);
   const std::int64_t cells = std::int64_t{grid.w} * grid.h;
   switch (random.below(4)) {
-    case 0: break;
+    case 0:
+      break;
     case 1:
       while (static_cast<std::int64_t>(moves.size()) < cells && random.chance(0.7)) {
         const auto at = static_cast<std::ptrdiff_t>(random.below(moves.size() + 1));
         moves.insert(moves.begin() + at, at == 0 ? grid.cells[0] : moves[static_cast<std::size_t>(at - 1)]);
       }
       break;
-    case 2: moves.resize(random.below(moves.size() + 1)); break;
+    case 2:
+      moves.resize(random.below(moves.size() + 1));
+      break;
     default:
       moves.assign(random.below(static_cast<std::uint64_t>(cells) + 1), 0);
-      for (std::int32_t& colour : moves) colour = random.chance(0.03) ? random.between(0, 1) * (grid.b + 1)
-                                                                      : random.between(1, grid.b);
+      for (std::int32_t& colour : moves)
+        colour = random.chance(0.03) ? random.between(0, 1) * (grid.b + 1) : random.between(1, grid.b);
       break;
   }
   return moves;
@@ -124,11 +127,12 @@ TEST(ReplayAgreement, SameFloodedCellsAfterEveryMove) {
     std::vector<std::int32_t> moves(random.below(2 * static_cast<std::uint64_t>(grid.w) * grid.h + 1));
     for (std::int32_t& colour : moves) colour = random.between(1, grid.b);
 
-    std::vector<std::int32_t> framed(static_cast<std::size_t>(grid.w + 2) * static_cast<std::size_t>(grid.h + 2),
-                                     FloodReplay::FLOODED);
+    std::vector<std::int32_t> framed(
+        static_cast<std::size_t>(grid.w + 2) * static_cast<std::size_t>(grid.h + 2), FloodReplay::FLOODED);
     for (std::int32_t y = 0; y < grid.h; ++y) {
       for (std::int32_t x = 0; x < grid.w; ++x) {
-        framed[static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(grid.w + 2) + x + 1] = grid.cell(x, y);
+        framed[static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(grid.w + 2) + x + 1] =
+            grid.cell(x, y);
       }
     }
     BorderWalkSolution baseline;
@@ -154,7 +158,8 @@ TEST(ReplayAgreement, BorderWalkWorkIsForetoldExactly) {
   RandomSource random(13);
   for (int round = 0; round < 1000; ++round) {
     const TestCase grid = randomGrid(random);
-    const std::vector<std::int32_t> moves = answerMoves(grid, random.chance(0.5) ? Answer::Greedy : Answer::Padded);
+    const std::vector<std::int32_t> moves =
+        answerMoves(grid, random.chance(0.5) ? Answer::Greedy : Answer::Padded);
     const std::int64_t budget = random.between(1, 200);
     const BorderWalkForecast forecast = foretellBorderWalk(grid, moves, budget);
 

@@ -1,6 +1,7 @@
+#include "command_line.h"
+
 #include <gtest/gtest.h>
 
-#include "command_line.h"
 #include "generator_options.h"
 #include "solver_options.h"
 
@@ -17,9 +18,10 @@ std::string usageErrorOf(Parse parse, const std::vector<std::string>& arguments)
 }
 
 TEST(GeneratorOptions, ReadsEveryOption) {
-  const GeneratorOptions options = parseGeneratorOptions(
-      {"-n", "3", "--width=10..20", "--height", "7", "--colours", "100", "-p", "comb,holes", "--seed",
-       "18446744073709551615", "--cluster", "0.25", "--stripe-width", "4", "--hole-density=1", "-o", "out.txt"});
+  const GeneratorOptions options =
+      parseGeneratorOptions({"-n", "3", "--width=10..20", "--height", "7", "--colours", "100", "-p",
+                             "comb,holes", "--seed", "18446744073709551615", "--cluster", "0.25",
+                             "--stripe-width", "4", "--hole-density=1", "-o", "out.txt"});
   const GeneratorSettings& settings = options.settings;
   EXPECT_EQ(settings.caseCount, 3);
   EXPECT_EQ(settings.width.low, 10);
@@ -62,8 +64,8 @@ TEST(GeneratorOptions, RejectsBadArguments) {
 
 TEST(SolverOptions, ReadsEveryOption) {
   const SolverOptions options =
-      parseSolverOptions({"--strategy", "lookahead", "--contestant", "12abcd", "--pad", "max", "--drop-last", "2",
-                          "--stop-after=9", "-q", "-o", "sub.txt", "--", "-"});
+      parseSolverOptions({"--strategy", "lookahead", "--contestant", "12abcd", "--pad", "max", "--drop-last",
+                          "2", "--stop-after=9", "-q", "-o", "sub.txt", "--", "-"});
   EXPECT_EQ(options.input, "-");
   EXPECT_EQ(options.output, "sub.txt");
   EXPECT_EQ(options.strategy, Strategy::Lookahead);
@@ -89,15 +91,18 @@ TEST(SolverOptions, RejectsBadArguments) {
       {{}, "missing INPUT"},
       {{"a.txt", "b.txt"}, "more than one INPUT"},
       {{"--strategy", "best", "in"}, "unknown strategy 'best' (see --help)"},
-      {{"--contestant", "12345", "in"}, "invalid value '12345' for --contestant: 6 characters starting with a number"},
-      {{"--contestant", "abcdef", "in"}, "invalid value 'abcdef' for --contestant: 6 characters starting with a number"},
+      {{"--contestant", "12345", "in"},
+       "invalid value '12345' for --contestant: 6 characters starting with a number"},
+      {{"--contestant", "abcdef", "in"},
+       "invalid value 'abcdef' for --contestant: 6 characters starting with a number"},
       {{"--pad", "all", "in"}, "invalid value 'all' for --pad: a whole number from 0 to 1000000"},
       {{"--stop-after", "-1", "in"}, "invalid value '-1' for --stop-after: a whole number from 0 to 1000000"},
       {{"--quiet=1", "in"}, "option --quiet takes no value"},
       {{"-x", "in"}, "unknown option '-x'"},
   };
   for (const auto& [arguments, message] : cases) {
-    EXPECT_EQ(usageErrorOf(parseSolverOptions, arguments), message) << (arguments.empty() ? "" : arguments.front());
+    EXPECT_EQ(usageErrorOf(parseSolverOptions, arguments), message)
+        << (arguments.empty() ? "" : arguments.front());
   }
 }
 

@@ -63,7 +63,8 @@ TEST(Generator, DrawsSizesWithinTheirRanges) {
 
 // Every pattern, on awkward sizes, paints only colours 1 ... b.
 TEST(Generator, EveryPatternKeepsColoursInRange) {
-  const std::int32_t sizes[][3] = {{1, 1, 1}, {1, 7, 3}, {7, 1, 2}, {2, 2, 2}, {9, 8, 3}, {10, 9, 100}, {31, 4, 5}};
+  const std::int32_t sizes[][3] = {{1, 1, 1}, {1, 7, 3},    {7, 1, 2}, {2, 2, 2},
+                                   {9, 8, 3}, {10, 9, 100}, {31, 4, 5}};
   RandomSource random(5);
   for (const Pattern pattern : ALL_PATTERNS) {
     for (const auto& size : sizes) {

@@ -1,7 +1,8 @@
+#include "section_shaping.h"
+
 #include <gtest/gtest.h>
 
 #include "evaluation_helpers.h"
-#include "section_shaping.h"
 #include "solvers.h"
 #include "test_set_generator.h"
 
@@ -55,7 +56,8 @@ TEST(ShapeSection, PadsThenDropsThenStops) {
     const std::vector<std::int32_t> moves = shapeSection(CORNER, {2, 1}, c.shape);
     EXPECT_EQ(moves, c.moves) << c.name;
     const std::vector<Section> sections{{1, moves}};
-    EXPECT_EQ(evaluatorReport({CORNER}, sections), c.report.empty() ? okReport(sections) : c.report) << c.name;
+    EXPECT_EQ(evaluatorReport({CORNER}, sections), c.report.empty() ? okReport(sections) : c.report)
+        << c.name;
   }
 }
 

@@ -41,7 +41,8 @@ TEST(SolverProperty, EvaluatorAcceptsEverySolutionOfEveryPattern) {
     const TestSet testSet = generateTestSet(smallMixedSet(seed));
     for (const Strategy strategy : STRATEGIES) {
       std::vector<Section> sections;
-      for (const TestCase& testCase : testSet) sections.push_back({testCase.number, solve(testCase, strategy)});
+      for (const TestCase& testCase : testSet)
+        sections.push_back({testCase.number, solve(testCase, strategy)});
       ASSERT_EQ(evaluatorReport(testSet, sections), okReport(sections))
           << "seed " << seed << ", strategy " << strategyName(strategy);
     }
@@ -53,7 +54,8 @@ TEST(SolverProperty, EvaluatorAcceptsEverySolutionOfEveryPattern) {
 TEST(SolverProperty, SectionsInAnyOrderAreEachAccepted) {
   const TestSet testSet = generateTestSet(smallMixedSet(99));
   std::vector<Section> sections;
-  for (auto it = testSet.rbegin(); it != testSet.rend(); ++it) sections.push_back({it->number, solveGreedy(*it)});
+  for (auto it = testSet.rbegin(); it != testSet.rend(); ++it)
+    sections.push_back({it->number, solveGreedy(*it)});
   sections.push_back({1, solveGreedy(testSet.front())});
   EXPECT_EQ(evaluatorReport(testSet, sections), okReport(sections));
 }

@@ -18,8 +18,9 @@ TestCase edgeCase() {
 }
 
 Rgb pixel(const GridPixels& picture, std::int32_t x, std::int32_t y) {
-  const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
-                          static_cast<std::size_t>(x)) * 3;
+  const std::size_t at =
+      (static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)) *
+      3;
   return {picture.rgb[at], picture.rgb[at + 1], picture.rgb[at + 2]};
 }
 
@@ -40,7 +41,8 @@ TEST(GridPixels, ShadesTheRegionAndScalesEveryCell) {
   ASSERT_EQ(picture.width, 9);
   ASSERT_EQ(picture.height, 6);
   const Rgb region = floodedShade(paletteColour(2));
-  for (const auto& [x, y] : {std::pair{0, 0}, {5, 2}, {0, 5}, {4, 4}}) EXPECT_EQ(pixel(picture, x, y), region);
+  for (const auto& [x, y] : {std::pair{0, 0}, {5, 2}, {0, 5}, {4, 4}})
+    EXPECT_EQ(pixel(picture, x, y), region);
   for (const auto& [x, y] : {std::pair{6, 0}, {8, 5}}) EXPECT_EQ(pixel(picture, x, y), paletteColour(1));
   EXPECT_EQ(defaultScale(3, 2), 200);
   EXPECT_EQ(defaultScale(1000, 10), 1);

@@ -12,8 +12,14 @@ namespace {
 
 TEST(Base64, MatchesTheStandardVectors) {
   const std::pair<std::string, std::string> vectors[] = {
-      {"", ""},           {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-      {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {std::string("\xff\x00\x80", 3), "/wCA"},
+      {"", ""},
+      {"f", "Zg=="},
+      {"fo", "Zm8="},
+      {"foo", "Zm9v"},
+      {"foob", "Zm9vYg=="},
+      {"fooba", "Zm9vYmE="},
+      {"foobar", "Zm9vYmFy"},
+      {std::string("\xff\x00\x80", 3), "/wCA"},
   };
   for (const auto& [bytes, text] : vectors) EXPECT_EQ(toBase64(bytes), text) << bytes;
 }
@@ -57,7 +63,8 @@ class PageTest : public testing::Test {
 TEST_F(PageTest, DataCarriesGridMovesAndVerdictCompactly) {
   const std::string data = pageData(view, sources);
   for (const std::string& field : {
-           std::string(R"("section":2,"sectionLine":6,"earlierSectionsPass":true,"testCase":1,"w":3,"h":2,"b":2,)"),
+           std::string(
+               R"("section":2,"sectionLine":6,"earlierSectionsPass":true,"testCase":1,"w":3,"h":2,"b":2,)"),
            R"("cells":")" + toBase64(std::string{1, 2, 1, 2, 2, 1}) + "\"",
            R"("replayed":true,"moves":")" + toBase64(std::string{2}) + "\"",
            std::string(R"("badMove":{"turn":2,"colour":2147483647},"firstUnflooded":null)"),

@@ -54,8 +54,15 @@ const Case CASES[] = {
     {"count above w h", "1\n7\n", FIRST, false, 154, {}, {}, {}, false},
     {"sequence line too short", "1\n2\n2\n", FIRST, false, 156, {}, {}, {}, false},
     {"missing sequence line", "1\n0\n", FIRST, false, 155, {}, {}, {}, false},
-    {"second section, after empty lines", "\n1\n2\n2 1\n\n\n2\n1\n1\n", SECOND, false, 190, {1}, {},
-     GridCell{1, 0}, true},
+    {"second section, after empty lines",
+     "\n1\n2\n2 1\n\n\n2\n1\n1\n",
+     SECOND,
+     false,
+     190,
+     {1},
+     {},
+     GridCell{1, 0},
+     true},
     {"by test case number", "2\n3\n1 2 1\n1\n1\n2\n", TEST_CASE_1, false, 190, {2}, {}, GridCell{2, 0}, true},
 };
 
@@ -90,12 +97,14 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   const std::string report = reportOf([&] { return runEvaluation(wholeInput, wholeSubmission); });
   if (c.passed) {
     // The section's own result line closes the evaluator's success form.
-    const std::string resultLine = toDecimal(view.testCase->number) + " " + toDecimal(std::ssize(c.played)) + "\n";
+    const std::string resultLine =
+        toDecimal(view.testCase->number) + " " + toDecimal(std::ssize(c.played)) + "\n";
     EXPECT_EQ(view.verdict.report, "OK\n1\n" + resultLine);
     EXPECT_TRUE(report.starts_with("OK\n") && report.ends_with(resultLine)) << report;
   } else {
     EXPECT_EQ(view.verdict.report, report);
-    EXPECT_TRUE(report.starts_with("Napaka [Zvn22Barvotok:" + toDecimal(c.checkLine) + "]: " + view.verdict.message + "\n"));
+    EXPECT_TRUE(report.starts_with("Napaka [Zvn22Barvotok:" + toDecimal(c.checkLine) +
+                                   "]: " + view.verdict.message + "\n"));
   }
 
   // The evaluator's FloodReplay, run on the played moves, leaves unflooded
@@ -113,7 +122,8 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
 INSTANTIATE_TEST_SUITE_P(Sections, SectionViewTest, testing::ValuesIn(CASES),
                          [](const testing::TestParamInfo<Case>& info) {
                            std::string name;
-                           for (const char ch : std::string(info.param.name)) name += std::isalnum(ch) ? ch : '_';
+                           for (const char ch : std::string(info.param.name))
+                             name += std::isalnum(ch) ? ch : '_';
                            return name;
                          });
 
@@ -130,8 +140,8 @@ const Unavailable UNAVAILABLE[] = {
      "\"Barvotok\", ne pa \"barvotok\""},
     {"too few sections", submissionOf("1\n2\n2 1\n"), SectionChoice{SectionChoice::By::position, 3},
      "the submission has 1 sections, not 3"},
-    {"no such test case answered", submissionOf("1\n2\n2 1\n"), SectionChoice{SectionChoice::By::testCaseNumber, 2},
-     "no section answers test case 2"},
+    {"no such test case answered", submissionOf("1\n2\n2 1\n"),
+     SectionChoice{SectionChoice::By::testCaseNumber, 2}, "no section answers test case 2"},
     {"earlier section ends early", submissionOf("1\n7\n2\n2 1\n"), SECOND,
      "section 1 (line 3): Napaka [Zvn22Barvotok:154]: stevilo barvotokov mora biti od 0 do 6, ne pa 7"},
     {"chosen section names no test case", submissionOf("\n3\n0\n\n"), FIRST,

@@ -17,7 +17,8 @@ TEST(VisualiseOptions, ReadsFilesSectionAndPicture) {
   EXPECT_EQ(plain.choice.value, 1);
   EXPECT_FALSE(plain.pngName);
 
-  const VisualiseOptions chosen = parse({"--test-case", "7", "in.txt", "sub.txt", "--png", "p.png", "--move", "0"});
+  const VisualiseOptions chosen =
+      parse({"--test-case", "7", "in.txt", "sub.txt", "--png", "p.png", "--move", "0"});
   EXPECT_EQ(chosen.choice.by, SectionChoice::By::testCaseNumber);
   EXPECT_EQ(chosen.choice.value, 7);
   EXPECT_FALSE(chosen.pageName);

@@ -57,7 +57,8 @@ int run(const VisualiseOptions& options) {
   const std::string verdict =
       view.verdict.passed ? "OK, " + toDecimal(static_cast<std::int64_t>(view.playedMoves.size())) + " moves"
                           : report.substr(0, report.find('\n'));
-  std::cout << "section " << view.position << " (test case " << view.testCase->number << "): " << verdict << "\n";
+  std::cout << "section " << view.position << " (test case " << view.testCase->number << "): " << verdict
+            << "\n";
   return 0;
 }
 

@@ -13,9 +13,7 @@ namespace {
 constexpr std::string_view DATA_MARKER = "<!--BARVOTOK-DATA-AND-SCRIPT-->";
 
 // Colours 1 ... 100 fit one byte each.
-std::string colourBytes(const std::vector<std::int32_t>& colours) {
-  return {colours.begin(), colours.end()};
-}
+std::string colourBytes(const std::vector<std::int32_t>& colours) { return {colours.begin(), colours.end()}; }
 
 std::string hexPalette(bool shaded) {
   static constexpr char HEX[] = "0123456789abcdef";
@@ -88,7 +86,8 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
       .boolean("replayed", view.replayed)
       .bytes("moves", colourBytes(view.playedMoves));
   if (view.badMove) {
-    data.raw("badMove", JsonObject().number("turn", view.badMove->turn).number("colour", view.badMove->colour).str());
+    data.raw("badMove",
+             JsonObject().number("turn", view.badMove->turn).number("colour", view.badMove->colour).str());
   } else {
     data.raw("badMove", "null");
   }
@@ -111,7 +110,8 @@ void writePage(std::ostream& out, const SectionView& view, const PageSources& so
   if (marker == std::string_view::npos) throw std::logic_error("the page's markup lacks its data marker");
   out << html.substr(0, marker);
   // The data holds only numbers, names and base64, so it cannot end the script element.
-  out << "<script id=\"barvotok-data\" type=\"application/json\">" << pageData(view, sources) << "</script>\n";
+  out << "<script id=\"barvotok-data\" type=\"application/json\">" << pageData(view, sources)
+      << "</script>\n";
   out << "<script>\n" << viewerScript() << "</script>";
   out << html.substr(marker + DATA_MARKER.size());
 }

@@ -11,13 +11,11 @@ namespace {
 
 // Kelly's colours of maximum contrast, without white and black (white is
 // where the flooded shade leads, black draws the outlines).
-constexpr std::array<Rgb, 20> KELLY = {{{0xF3, 0xC3, 0x00}, {0x87, 0x56, 0x92}, {0xF3, 0x84, 0x00},
-                                        {0xA1, 0xCA, 0xF1}, {0xBE, 0x00, 0x32}, {0xC2, 0xB2, 0x80},
-                                        {0x84, 0x84, 0x82}, {0x00, 0x88, 0x56}, {0xE6, 0x8F, 0xAC},
-                                        {0x00, 0x67, 0xA5}, {0xF9, 0x93, 0x79}, {0x60, 0x4E, 0x97},
-                                        {0xF6, 0xA6, 0x00}, {0xB3, 0x44, 0x6C}, {0xDC, 0xD3, 0x00},
-                                        {0x88, 0x2D, 0x17}, {0x8D, 0xB6, 0x00}, {0x65, 0x45, 0x22},
-                                        {0xE2, 0x58, 0x22}, {0x2B, 0x3D, 0x26}}};
+constexpr std::array<Rgb, 20> KELLY = {
+    {{0xF3, 0xC3, 0x00}, {0x87, 0x56, 0x92}, {0xF3, 0x84, 0x00}, {0xA1, 0xCA, 0xF1}, {0xBE, 0x00, 0x32},
+     {0xC2, 0xB2, 0x80}, {0x84, 0x84, 0x82}, {0x00, 0x88, 0x56}, {0xE6, 0x8F, 0xAC}, {0x00, 0x67, 0xA5},
+     {0xF9, 0x93, 0x79}, {0x60, 0x4E, 0x97}, {0xF6, 0xA6, 0x00}, {0xB3, 0x44, 0x6C}, {0xDC, 0xD3, 0x00},
+     {0x88, 0x2D, 0x17}, {0x8D, 0xB6, 0x00}, {0x65, 0x45, 0x22}, {0xE2, 0x58, 0x22}, {0x2B, 0x3D, 0x26}}};
 
 std::uint8_t channel(double value) {
   return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
@@ -29,12 +27,24 @@ Rgb fromHsl(double hueDegrees, double saturation, double lightness) {
   const double second = chroma * (1.0 - std::fabs(std::fmod(sector, 2.0) - 1.0));
   double r = 0, g = 0, b = 0;
   switch (static_cast<int>(sector)) {
-    case 0: r = chroma, g = second; break;
-    case 1: r = second, g = chroma; break;
-    case 2: g = chroma, b = second; break;
-    case 3: g = second, b = chroma; break;
-    case 4: r = second, b = chroma; break;
-    default: r = chroma, b = second; break;
+    case 0:
+      r = chroma, g = second;
+      break;
+    case 1:
+      r = second, g = chroma;
+      break;
+    case 2:
+      g = chroma, b = second;
+      break;
+    case 3:
+      g = second, b = chroma;
+      break;
+    case 4:
+      r = second, b = chroma;
+      break;
+    default:
+      r = chroma, b = second;
+      break;
   }
   const double base = lightness - chroma / 2.0;
   return {channel(r + base), channel(g + base), channel(b + base)};
@@ -51,7 +61,8 @@ std::vector<Rgb> candidates() {
   std::vector<Rgb> all;
   for (int hue = 0; hue < 360; hue += 6) {
     for (const double saturation : {0.95, 0.70, 0.45}) {
-      for (const double lightness : {0.25, 0.38, 0.51, 0.64}) all.push_back(fromHsl(hue, saturation, lightness));
+      for (const double lightness : {0.25, 0.38, 0.51, 0.64})
+        all.push_back(fromHsl(hue, saturation, lightness));
     }
   }
   return all;

@@ -6,5 +6,6 @@
 bool pngSupported() { return false; }
 
 void writePng(const std::string& fileName, const GridPixels&) {
-  throw std::runtime_error("cannot write " + fileName + ": this build has no PNG support (libpng was missing)");
+  throw std::runtime_error("cannot write " + fileName +
+                           ": this build has no PNG support (libpng was missing)");
 }

@@ -24,7 +24,8 @@ bool isChosen(const SectionChoice& choice, std::int32_t position, std::int32_t t
 
 // Runs the chosen section's own checks inside the evaluator's failure scope,
 // keeping the report that it gives and the failure that decides it.
-void judgeSection(SectionView& view, std::istream& submission, LineCounter& lineCounter, std::int32_t number) {
+void judgeSection(SectionView& view, std::istream& submission, LineCounter& lineCounter,
+                  std::int32_t number) {
   Solution solution;
   std::optional<EAssertion> failure;
   view.verdict.report = reportOf([&] {

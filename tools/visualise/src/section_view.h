@@ -39,13 +39,13 @@ struct GridCell {
 
 // One section as the page shows it.
 struct SectionView {
-  std::int32_t position = 0;   // the section's place in the submission, from 1
-  LineCounter firstLine = 0;   // the submission line of its test case number
-  const TestCase* testCase = nullptr;  // within the test set given
-  bool replayed = false;       // false when the section's lines failed before the replay
-  bool earlierSectionsPass = true;  // so the evaluator reaches this section
-  std::vector<std::int32_t> playedMoves;  // the moves the replay played, in order
-  std::optional<BadMove> badMove;         // the move that failed the colour check
+  std::int32_t position = 0;               // the section's place in the submission, from 1
+  LineCounter firstLine = 0;               // the submission line of its test case number
+  const TestCase* testCase = nullptr;      // within the test set given
+  bool replayed = false;                   // false when the section's lines failed before the replay
+  bool earlierSectionsPass = true;         // so the evaluator reaches this section
+  std::vector<std::int32_t> playedMoves;   // the moves the replay played, in order
+  std::optional<BadMove> badMove;          // the move that failed the colour check
   std::optional<GridCell> firstUnflooded;  // the cell that failed the final check
   SectionVerdict verdict;
 };

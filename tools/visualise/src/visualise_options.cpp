@@ -9,8 +9,8 @@ std::int32_t countArgument(std::string_view option, std::string_view text, std::
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < least) {
-    throw UsageError(std::string(option) + " wants a whole number from " + std::to_string(least) + ", not \"" +
-                     std::string(text) + "\"");
+    throw UsageError(std::string(option) + " wants a whole number from " + std::to_string(least) +
+                     ", not \"" + std::string(text) + "\"");
   }
   return value;
 }
@@ -32,7 +32,8 @@ VisualiseOptions parseVisualiseOptions(std::span<const std::string_view> argumen
     if (argument == "--section" || argument == "--test-case") {
       if (sectionChosen) throw UsageError("give --section or --test-case once");
       sectionChosen = true;
-      options.choice.by = argument == "--section" ? SectionChoice::By::position : SectionChoice::By::testCaseNumber;
+      options.choice.by =
+          argument == "--section" ? SectionChoice::By::position : SectionChoice::By::testCaseNumber;
       options.choice.value = countArgument(argument, value, 1);
     } else if (argument == "--png") {
       options.pngName = std::string(value);
