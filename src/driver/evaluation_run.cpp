@@ -11,6 +11,7 @@ ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission) 
   checkSubmissionHeader(submission, lineCounter);
 
   FloodReplay replay;  // lends its storage to every section in turn
+  PassedSections passed;
   std::string line;
   while (true) {
     const bool present = readLine(submission, line);
@@ -20,7 +21,7 @@ ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission) 
     std::int32_t number = 0;
     const TestCase& answered = findAnsweredTestCase(testSet, line, lineCounter, number);
     Solution solution;
-    solution.readAndCheck(submission, lineCounter, number, answered, replay);
+    solution.readAndCheck(submission, lineCounter, number, answered, replay, &passed);
     results.push_back({number, solution.moveCount});
   }
   return results;

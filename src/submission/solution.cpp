@@ -6,7 +6,7 @@
 #include "../text/numbers.h"
 
 void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
-                            const TestCase& answered, FloodReplay& replay) {
+                            const TestCase& answered, FloodReplay& replay, PassedSections* passed) {
   number = testCaseNumber;
   testCase = &answered;
   w = answered.w;
@@ -14,9 +14,12 @@ void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, 
   b = answered.b;
   moveCount = -1;
   readMoves(submission, lineCounter);
-  copyGrid();
-  replayMoves(replay);
-  checkFlooded();
+  if (passed == nullptr || !passed->contains(number, moves)) {
+    copyGrid();
+    replayMoves(replay);
+    checkFlooded();
+    if (passed != nullptr) passed->remember(number, moves);
+  }
   moveCount = static_cast<std::int32_t>(moves.size());
 }
 

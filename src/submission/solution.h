@@ -7,6 +7,7 @@
 #include "../testset/test_case.h"
 #include "../text/line_source.h"
 #include "flood_replay.h"
+#include "passed_sections.h"
 
 // One answered section of the submission: its moves, replayed on a working
 // copy of its test case's grid, and the section's result.
@@ -24,9 +25,11 @@ class Solution {
   std::vector<std::int32_t> cells;
 
   // Reads the section's count and sequence lines, replays the moves and checks
-  // that the whole grid is flooded. `replay` lends its storage.
+  // that the whole grid is flooded. `replay` lends its storage. With `passed`,
+  // a section that has passed before word for word passes without a replay
+  // (and leaves `cells` empty), and a section that passes is remembered.
   void readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
-                    const TestCase& answered, FloodReplay& replay);
+                    const TestCase& answered, FloodReplay& replay, PassedSections* passed = nullptr);
 
   // The working cell at column x, row y: FloodReplay::FLOODED, or the colour
   // (with FloodReplay::QUEUED on top while it waits at the region's border).

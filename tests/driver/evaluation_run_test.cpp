@@ -37,6 +37,12 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"HeaderWithoutLineEnd", "123456\nBarvotok", "OK\n0\n"},
         RunCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n",
                 "OK\n3\n2 0\n1 2\n2 1\n"},
+        RunCase{"ExactRepeatsEachGiveAResult", H + "1\n2\n2 1\n1\n2\n2 1\n\n1\n2\n2 1\n",
+                "OK\n3\n1 2\n1 2\n1 2\n"},
+        RunCase{"SameMovesOnAnotherTestCaseAreReplayed", H + "2\n1\n1\n1\n1\n1\n",
+                failureReport(190,
+                              "na koncu barvanj je 2. celica v 1. vrstici druge barve kot tista v zgornjem "
+                              "levem kotu mreze")},
         RunCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n",
                 "OK\n2\n1 2\n2 0\n"},
         RunCase{"Empty", "", failureReport(218, "manjka stevilka tekmovalca")},

@@ -1,0 +1,13 @@
+#include "passed_sections.h"
+
+bool PassedSections::contains(std::int32_t number, const std::vector<std::int32_t>& moves) const {
+  const auto found = movesByTestCase_.find(number);
+  return found != movesByTestCase_.end() && found->second.count(moves) != 0;
+}
+
+void PassedSections::remember(std::int32_t number, const std::vector<std::int32_t>& moves) {
+  // Every section counts at least one, so that empty ones are bounded too.
+  const std::size_t cost = moves.size() + 1;
+  if (moves.size() > MAX_SECTION_MOVES || keptMoves_ + cost > MAX_KEPT_MOVES) return;
+  if (movesByTestCase_[number].insert(moves).second) keptMoves_ += cost;
+}
