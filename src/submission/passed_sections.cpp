@@ -6,8 +6,10 @@ bool PassedSections::contains(std::int32_t number, const std::vector<std::int32_
 }
 
 void PassedSections::remember(std::int32_t number, const std::vector<std::int32_t>& moves) {
-  // Every section counts at least one, so that empty ones are bounded too.
-  const std::size_t cost = moves.size() + 1;
+  // A kept section costs its moves and about a hundred bytes of bookkeeping,
+  // counted here in moves of four bytes, so that short ones are bounded too.
+  constexpr std::size_t BOOKKEEPING = 32;
+  const std::size_t cost = moves.size() + BOOKKEEPING;
   if (moves.size() > MAX_SECTION_MOVES || keptMoves_ + cost > MAX_KEPT_MOVES) return;
   if (movesByTestCase_[number].insert(moves).second) keptMoves_ += cost;
 }

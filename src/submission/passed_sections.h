@@ -12,8 +12,8 @@
 // every replay costs milliseconds however short the section is, so a
 // submission of a million repeats would otherwise take hours.
 //
-// Only short sections are kept, up to a fixed total of moves, so the memory
-// stays small; a long section costs about as much to read as to replay.
+// Only short sections are kept, up to about 4 MiB in all; a long section
+// costs about as much to read as to replay.
 class PassedSections {
  public:
   bool contains(std::int32_t number, const std::vector<std::int32_t>& moves) const;
