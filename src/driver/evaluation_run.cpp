@@ -13,11 +13,7 @@ ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission) 
   FloodReplay replay;  // lends its storage to every section in turn
   PassedSections passed;
   std::string line;
-  while (true) {
-    const bool present = readLine(submission, line);
-    ++lineCounter;
-    if (!present) break;
-    if (line.empty()) continue;
+  while (readSectionStart(submission, lineCounter, line)) {
     std::int32_t number = 0;
     const TestCase& answered = findAnsweredTestCase(testSet, line, lineCounter, number);
     Solution solution;

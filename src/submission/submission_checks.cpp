@@ -31,6 +31,15 @@ void checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter) {
   lineCounter = 2;
 }
 
+bool readSectionStart(std::istream& submission, LineCounter& lineCounter, std::string& line) {
+  while (true) {
+    const bool present = readLine(submission, line);
+    ++lineCounter;
+    if (!present) return false;
+    if (!line.empty()) return true;
+  }
+}
+
 const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& line, LineCounter lineNumber,
                                      std::int32_t& number) {
   const auto scanned = scanLeadingInt(line);

@@ -80,11 +80,7 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
   std::int32_t position = 0;
   FloodReplay replay;
   bool earlierSectionsPass = true;
-  while (true) {
-    const bool present = readLine(submission, line);
-    ++lineCounter;
-    if (!present) break;
-    if (line.empty()) continue;
+  while (readSectionStart(submission, lineCounter, line)) {
     ++position;
     SectionView view;
     view.position = position;
