@@ -16,15 +16,7 @@ using namespace std::string_literals;
 // Test case 1: 3 x 2 in 2 colours, solved by "2 1"; test case 2: one cell.
 const std::string INPUT = "Barvotok\n2\n\n1\n3 2 2\n1 2 1\n2 2 1\n\n2\n1 1 1\n1\n";
 
-struct RunCase {
-  std::string name;
-  std::string submission;
-  std::string report;
-};
-
-void PrintTo(const RunCase& runCase, std::ostream* out) { *out << runCase.name; }
-
-class Runs : public ::testing::TestWithParam<RunCase> {};
+class Runs : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(Runs, GiveTheExactReport) { EXPECT_EQ(reportFor(INPUT, GetParam().submission), GetParam().report); }
 
@@ -33,56 +25,59 @@ const std::string H = "123456\nBarvotok\n";
 INSTANTIATE_TEST_SUITE_P(
     Submissions, Runs,
     ::testing::Values(
-        RunCase{"HeaderOnly", H, "OK\n0\n"}, RunCase{"HeaderAndEmptyLines", H + "\n\n\n", "OK\n0\n"},
-        RunCase{"HeaderWithoutLineEnd", "123456\nBarvotok", "OK\n0\n"},
-        RunCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n",
-                "OK\n3\n2 0\n1 2\n2 1\n"},
-        RunCase{"ExactRepeatsEachGiveAResult", H + "1\n2\n2 1\n1\n2\n2 1\n\n1\n2\n2 1\n",
-                "OK\n3\n1 2\n1 2\n1 2\n"},
-        RunCase{"SameMovesOnAnotherTestCaseAreReplayed", H + "2\n1\n1\n1\n1\n1\n",
-                failureReport(190,
-                              "na koncu barvanj je 2. celica v 1. vrstici druge barve kot tista v zgornjem "
-                              "levem kotu mreze")},
-        RunCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n",
-                "OK\n2\n1 2\n2 0\n"},
-        RunCase{"Empty", "", failureReport(218, "manjka stevilka tekmovalca")},
-        RunCase{"FiveDigits", "12345\nBarvotok\n",
-                failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
-        RunCase{"SevenDigits", "1234567\nBarvotok\n",
-                failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
-        RunCase{"SixLetters", "abcdef\nBarvotok\n",
-                failureReport(221, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa \"abcdef\"")},
-        RunCase{"SignAndFiveDigits", "-12345\nBarvotok\n", "OK\n0\n"},
-        RunCase{"DigitsThenLetter", "12a456\nBarvotok\n", "OK\n0\n"},
-        RunCase{"SixDigitsCrLf", "123456\r\nBarvotok\r\n", "OK\n0\n"},
-        RunCase{"NoTaskName", "123456\n", failureReport(222, "manjka druga vrstica")},
-        RunCase{"TaskNameInCapitals", "123456\nBARVOTOK\n",
-                failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"BARVOTOK\"")},
-        RunCase{"TaskNameWithTrailingBlank", "123456\nBarvotok \n",
-                failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"Barvotok \"")},
-        RunCase{"BlankNumberLine", H + "  \n",
-                failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"  \"")},
-        RunCase{
+        ReportCase{"HeaderOnly", H, "OK\n0\n"}, ReportCase{"HeaderAndEmptyLines", H + "\n\n\n", "OK\n0\n"},
+        ReportCase{"HeaderWithoutLineEnd", "123456\nBarvotok", "OK\n0\n"},
+        ReportCase{"SubmissionOrderAndRepeats", H + "\n2\n0\n\n\n1\n2\n2 1\n2\n1\n1\n\n",
+                   "OK\n3\n2 0\n1 2\n2 1\n"},
+        ReportCase{"ExactRepeatsEachGiveAResult", H + "1\n2\n2 1\n1\n2\n2 1\n\n1\n2\n2 1\n",
+                   "OK\n3\n1 2\n1 2\n1 2\n"},
+        ReportCase{
+            "SameMovesOnAnotherTestCaseAreReplayed", H + "2\n1\n1\n1\n1\n1\n",
+            failureReport(190,
+                          "na koncu barvanj je 2. celica v 1. vrstici druge barve kot tista v zgornjem "
+                          "levem kotu mreze")},
+        ReportCase{"SignedAndTrailingTextOnNumberLine", H + "+1 and more\n2\n2 1\n 2x\n0\n\n",
+                   "OK\n2\n1 2\n2 0\n"},
+        ReportCase{"Empty", "", failureReport(218, "manjka stevilka tekmovalca")},
+        ReportCase{"FiveDigits", "12345\nBarvotok\n",
+                   failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        ReportCase{"SevenDigits", "1234567\nBarvotok\n",
+                   failureReport(219, "stevilka tekmovalca bi morala imeti 6 stevk")},
+        ReportCase{"SixLetters", "abcdef\nBarvotok\n",
+                   failureReport(221, "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa \"abcdef\"")},
+        ReportCase{"SignAndFiveDigits", "-12345\nBarvotok\n", "OK\n0\n"},
+        ReportCase{"DigitsThenLetter", "12a456\nBarvotok\n", "OK\n0\n"},
+        ReportCase{"SixDigitsCrLf", "123456\r\nBarvotok\r\n", "OK\n0\n"},
+        ReportCase{"NoTaskName", "123456\n", failureReport(222, "manjka druga vrstica")},
+        ReportCase{"TaskNameInCapitals", "123456\nBARVOTOK\n",
+                   failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"BARVOTOK\"")},
+        ReportCase{"TaskNameWithTrailingBlank", "123456\nBarvotok \n",
+                   failureReport(223, "v drugi vrstici bi moral biti niz \"Barvotok\", ne pa \"Barvotok \"")},
+        ReportCase{"BlankNumberLine", H + "  \n",
+                   failureReport(231, "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"  \"")},
+        ReportCase{
             "QuotesAndNulQuotedAsRead", H + "\n\"a\0\xff\" \n"s,
             failureReport(231,
                           "v 4. vrstici bi morala biti stevilka testnega primera, ne pa \"\"a\0\xff\" \""s)},
-        RunCase{"ZeroNumber", H + "0\n",
-                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
-        RunCase{"NegativeNumber", H + "-1\n",
-                failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -1")},
-        RunCase{
+        ReportCase{"ZeroNumber", H + "0\n",
+                   failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: 0")},
+        ReportCase{"NegativeNumber", H + "-1\n",
+                   failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -1")},
+        ReportCase{
             "SmallestNumber", H + "-2147483648\n",
             failureReport(233, "v 3. vrstici se pojavlja neveljavna stevilka testnega primera: -2147483648")},
-        RunCase{"NumberPast32Bits", H + "4294967297\n",
-                failureReport(231,
-                              "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
-        RunCase{"UnknownAfterGoodSection", H + "\n1\n2\n2 1\n9\n",
-                failureReport(233, "v 7. vrstici se pojavlja neveljavna stevilka testnega primera: 9")},
-        RunCase{"LastSectionFails", H + "1\n2\n2 1\n2\n0\n\n1\n1\n2\n",
-                failureReport(
-                    190,
-                    "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
-                    "mreze")}),
+        ReportCase{
+            "NumberPast32Bits", H + "4294967297\n",
+            failureReport(231,
+                          "v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"4294967297\"")},
+        ReportCase{"UnknownAfterGoodSection", H + "\n1\n2\n2 1\n9\n",
+                   failureReport(233, "v 7. vrstici se pojavlja neveljavna stevilka testnega primera: 9")},
+        ReportCase{
+            "LastSectionFails", H + "1\n2\n2 1\n2\n0\n\n1\n1\n2\n",
+            failureReport(
+                190,
+                "na koncu barvanj je 3. celica v 1. vrstici druge barve kot tista v zgornjem levem kotu "
+                "mreze")}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Run, TheInputFileFailsBeforeTheSubmissionIsRead) {

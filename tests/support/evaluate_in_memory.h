@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -15,6 +16,16 @@
 
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
+
+// One row of a table of whole submissions against a fixed test set: the
+// report that the submission must give.
+struct ReportCase {
+  std::string name;
+  std::string submission;
+  std::string report;
+};
+
+inline void PrintTo(const ReportCase& reportCase, std::ostream* out) { *out << reportCase.name; }
 
 // The report's bytes for a test set and a submission held in memory.
 inline std::string reportFor(const std::string& input, const std::string& submission) {
