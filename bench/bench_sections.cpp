@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "blob_graph.h"
-#include "number_line.h"
-#include "random_source.h"
-#include "region_growth.h"
-#include "section_shaping.h"
-#include "solvers.h"
+#include "common/blob_graph.h"
+#include "common/number_line.h"
+#include "common/random_source.h"
+#include "common/region_growth.h"
+#include "solve/section_shaping.h"
+#include "solve/solvers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pattern.h"
+#include "gen/pattern.h"
 #include "testset/test_case.h"
 
 // The grids that the benchmarks replay: the patterns that stress a replay,

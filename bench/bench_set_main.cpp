@@ -9,8 +9,8 @@
 #include <string>
 
 #include "bench_sections.h"
-#include "submission_writer.h"
-#include "test_set_writer.h"
+#include "common/submission_writer.h"
+#include "common/test_set_writer.h"
 
 namespace {
 

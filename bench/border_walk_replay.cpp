@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "driver/assertion.h"
+#include "check/assertion.h"
+#include "submission/replay_failures.h"
 
 namespace {
 
@@ -51,9 +52,7 @@ void BorderWalkSolution::playInitialFlood() {
 void BorderWalkSolution::playMove(std::size_t turn) {
   const std::int32_t colour = moves[turn - 1];
   if (colour < 1 || colour > b) {
-    raiseAssertion(toDecimal(static_cast<std::int64_t>(turn)) + ". barvanje bi moralo biti od 1 do " +
-                       toDecimal(b) + ", ne pa " + toDecimal(colour),
-                   CHECK_FILE, 169);
+    failBadColour(static_cast<std::int32_t>(turn), b, colour);
   }
   step(colour);
 }
@@ -65,7 +64,7 @@ void BorderWalkSolution::step(std::int32_t colour) {
     const std::int32_t p = work[position];
     const std::int32_t x = p % w;
     const std::int32_t y = p / w;
-    if (cell(x, y) != FLOODED) raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 174);
+    if (cell(x, y) != FLOODED) failInternalCheck(Check::WaitingCellOutOfPlace);
     bool border = false;
     for (const Direction direction : DIRECTIONS) {
       const std::int32_t nx = x + direction.dx;
@@ -88,19 +87,15 @@ void BorderWalkSolution::checkFlooded() {
   for (std::int32_t y = 0; y < h; ++y) {
     for (std::int32_t x = 0; x < w; ++x) {
       if (cell(x, y) != cell(0, 0)) {
-        raiseAssertion("na koncu barvanj je " + toDecimal(x + 1) + ". celica v " + toDecimal(y + 1) +
-                           ". vrstici druge barve kot tista v zgornjem levem kotu mreze",
-                       CHECK_FILE, 190);
+        failUnflooded(x, y);
       }
     }
   }
 }
 
 std::int32_t& BorderWalkSolution::cell(std::int32_t x, std::int32_t y) {
-  if (testCase == nullptr || x < 0 || y < 0)
-    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 141);
-  if (x >= testCase->w || y >= testCase->h)
-    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 142);
+  if (testCase == nullptr || x < 0 || y < 0) failInternalCheck(Check::SolutionCellBelowGrid);
+  if (x >= testCase->w || y >= testCase->h) failInternalCheck(Check::SolutionCellBeyondGrid);
   return cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(testCase->w) +
                static_cast<std::size_t>(x)];
 }

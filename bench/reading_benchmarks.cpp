@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "number_line.h"
-#include "test_set_writer.h"
+#include "common/number_line.h"
+#include "common/test_set_writer.h"
 #include "testset/test_set_reader.h"
 #include "text/numbers.h"
 #include "view_stream.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "border_walk_replay.h"
-#include "driver/assertion.h"
+#include "check/assertion.h"
 #include "submission/solution.h"
 #include "text/numbers.h"
 #include "view_stream.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/assertion.h"
+#include "check/assertion.h"
 #include "fuzz_check.h"
 #include "text/leading_int.h"
 #include "text/numbers.h"
@@ -38,7 +38,7 @@ Outcome modelNumbers(std::string_view line) {
       continue;
     }
     if (!isDecimal(byte)) {
-      outcome.checkLine = 58;
+      outcome.checkLine = checkLine(Check::BadCharacter);
       outcome.message = "namesto stevke se pojavlja znak s kodo " + std::to_string(byte);
       return outcome;
     }
@@ -55,7 +55,7 @@ Outcome modelNumbers(std::string_view line) {
       tooLarge = significant.substr(0, 11);
     }
     if (!tooLarge.empty()) {
-      outcome.checkLine = 64;
+      outcome.checkLine = checkLine(Check::NumberTooLarge);
       outcome.message = "stevilo " + std::string(tooLarge) + " je preveliko";
       return outcome;
     }

@@ -8,7 +8,8 @@ seeds=$(mktemp -d)
 trap 'rm -rf "$seeds"' EXIT
 bash "$(dirname "$0")/seeds_from_golden.sh" "$golden" "$seeds"
 
-for target in number_reader line_source evaluation; do
+mapfile -t targets < "$(dirname "$0")/targets.txt"
+for target in "${targets[@]}"; do
   echo "$target:"
   "$replays/replay_$target" "$seeds/$target"
 done

@@ -20,7 +20,8 @@ trap 'rm -rf "$scratch"' EXIT
 bash fuzz/seeds_from_golden.sh tests/golden "$scratch/golden"
 
 failed=()
-for target in number_reader line_source evaluation; do
+mapfile -t targets < fuzz/targets.txt
+for target in "${targets[@]}"; do
   echo "=== fuzzing $target for $seconds s"
   mkdir -p "$scratch/new/$target"
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1

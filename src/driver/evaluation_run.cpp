@@ -1,26 +1,63 @@
 #include "evaluation_run.h"
 
+#include "../submission/passed_sections.h"
 #include "../submission/solution.h"
 #include "../submission/submission_checks.h"
 #include "../testset/test_set_reader.h"
 #include "../text/line_source.h"
 
-ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission) {
-  ResultList results;
-  LineCounter lineCounter = 0;
-  checkSubmissionHeader(submission, lineCounter);
+namespace {
 
+// Everything the walk keeps from section to section.
+struct Walk {
+  const TestSet& testSet;
+  std::istream& submission;
+  SectionObserver* observer;
+  LineCounter lineCounter = 0;
   FloodReplay replay;  // lends its storage to every section in turn
   PassedSections passed;
+};
+
+std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
+  FloodRecorder* recorder = walk.observer != nullptr ? walk.observer->recorderFor(start) : nullptr;
+  walk.replay.record(recorder);
+  Solution solution;
+  try {
+    // A watched section is replayed even when it repeats a passed one.
+    solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.replay,
+                          recorder == nullptr ? &walk.passed : nullptr);
+  } catch (EAssertion& failure) {
+    if (failure.facts.fileLine == 0) failure.facts.fileLine = walk.lineCounter;
+    if (walk.observer != nullptr) walk.observer->sectionFailed(start, solution, failure);
+    throw;
+  }
+  if (walk.observer != nullptr) walk.observer->sectionPassed(start, solution);
+  return solution.moveCount;
+}
+
+ResultList walkSections(Walk& walk) {
+  ResultList results;
+  const std::string contestantNumber = checkSubmissionHeader(walk.submission, walk.lineCounter);
+  if (walk.observer != nullptr) walk.observer->headerPassed(contestantNumber);
+
   std::string line;
-  while (readSectionStart(submission, lineCounter, line)) {
-    std::int32_t number = 0;
-    const TestCase& answered = findAnsweredTestCase(testSet, line, lineCounter, number);
-    Solution solution;
-    solution.readAndCheck(submission, lineCounter, number, answered, replay, &passed);
-    results.push_back({number, solution.moveCount});
+  std::int32_t position = 0;
+  while (readSectionStart(walk.submission, walk.lineCounter, line)) {
+    SectionStart start;
+    start.position = ++position;
+    start.firstLine = walk.lineCounter;
+    start.testCase = &findAnsweredTestCase(walk.testSet, line, walk.lineCounter, start.number);
+    if (walk.observer != nullptr) walk.observer->sectionStarted(start);
+    results.push_back({start.number, judgeSection(walk, start)});
   }
   return results;
+}
+
+}  // namespace
+
+ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission, SectionObserver* observer) {
+  Walk walk{testSet, submission, observer, 0, {}, {}};
+  return withFileLine(walk.lineCounter, [&] { return walkSections(walk); });
 }
 
 ResultList runEvaluation(std::istream& input, std::istream& submission) {

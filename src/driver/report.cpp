@@ -1,6 +1,6 @@
 #include "report.h"
 
-#include "assertion.h"
+#include "../check/assertion.h"
 
 namespace {
 

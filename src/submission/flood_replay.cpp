@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../driver/assertion.h"
+#include "../check/assertion.h"
 
 namespace {
 
@@ -24,6 +24,8 @@ void emptyKeepingSmallStorage(std::vector<std::int32_t>& list) {
 void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, std::int32_t b) {
   cells_ = &framedCells;
   stride_ = w + 2;
+  w_ = w;
+  turn_ = 0;
   if (boundary_.size() < static_cast<std::size_t>(b) + 1) boundary_.resize(static_cast<std::size_t>(b) + 1);
   for (auto& list : boundary_) emptyKeepingSmallStorage(list);
   emptyKeepingSmallStorage(work_);
@@ -34,6 +36,7 @@ void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, 
   first = FLOODED;
   work_.assign(1, topLeft);
   spread(colour);
+  endStep();
 }
 
 void FloodReplay::floodWaiting(std::int32_t colour) {
@@ -44,10 +47,11 @@ void FloodReplay::floodWaiting(std::int32_t colour) {
   for (const std::int32_t index : work_) {
     std::int32_t& cell = cells[static_cast<std::size_t>(index)];
     // Only a waiting cell of this very colour may stand in its list.
-    if (cell != (colour | QUEUED)) raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 174);
+    if (cell != (colour | QUEUED)) failInternalCheck(Check::WaitingCellOutOfPlace);
     cell = FLOODED;
   }
   spread(colour);
+  endStep();
 }
 
 // Floods through `colour` from the cells in the work list, breadth first and
@@ -69,6 +73,16 @@ void FloodReplay::spread(std::int32_t colour) {
         value |= QUEUED;
       }
     }
+  }
+}
+
+// The work list now holds exactly the cells that the step flooded.
+void FloodReplay::endStep() {
+  if (recorder_ != nullptr) {
+    recorded_.clear();
+    for (const std::int32_t index : work_)
+      recorded_.push_back((index / stride_ - 1) * w_ + index % stride_ - 1);
+    recorder_->flooded(turn_, recorded_);
   }
   work_.clear();
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "flood_recorder.h"
+
 // Plays moves on a working grid so that a move costs O(1) plus the cells it
 // floods, whatever the size of the region's border.
 //
@@ -26,15 +28,28 @@ class FloodReplay {
   // Plays one move of a colour in 1 ... b. Inline, so that a move that
   // floods nothing, as every idle move does, costs one look at its list.
   void play(std::int32_t colour) {
-    if (!boundary_[static_cast<std::size_t>(colour)].empty()) floodWaiting(colour);
+    ++turn_;
+    if (!boundary_[static_cast<std::size_t>(colour)].empty()) {
+      floodWaiting(colour);
+    } else if (recorder_ != nullptr) {
+      recorder_->flooded(turn_, {});
+    }
   }
+
+  // Tells `recorder` (or nobody, with nullptr) what every later step floods.
+  void record(FloodRecorder* recorder) { recorder_ = recorder; }
 
  private:
   void floodWaiting(std::int32_t colour);
   void spread(std::int32_t colour);
+  void endStep();
 
   std::vector<std::int32_t>* cells_ = nullptr;
   std::int32_t stride_ = 0;
   std::vector<std::vector<std::int32_t>> boundary_;  // indexed by colour
   std::vector<std::int32_t> work_;
+  std::int32_t turn_ = 0;
+  std::int32_t w_ = 0;
+  FloodRecorder* recorder_ = nullptr;
+  std::vector<std::int32_t> recorded_;  // the step's cells as unframed indices
 };

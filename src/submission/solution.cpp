@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "../driver/assertion.h"
+#include "../check/assertion.h"
 #include "../text/numbers.h"
+#include "replay_failures.h"
 
 void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
                             const TestCase& answered, FloodReplay& replay, PassedSections* passed) {
@@ -27,30 +28,28 @@ void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
   std::string line;
   const bool hasCountLine = readLine(submission, line);
   ++lineCounter;
-  if (!hasCountLine) raiseAssertion("manjka vrstica s stevilom barvotokov", CHECK_FILE, 152);
+  if (!hasCountLine) failCheck(Check::MoveCountLineMissing, "manjka vrstica s stevilom barvotokov");
   parseNumbers(line, moves);
   if (moves.size() != 1) {
-    raiseAssertion("v vrstici za stevilo barvotok je " + toDecimal(static_cast<std::int64_t>(moves.size())) +
-                       " stevil, moralo bi biti eno",
-                   CHECK_FILE, 153);
+    failCheck(Check::MoveCountLineCount, "v vrstici za stevilo barvotok je " +
+                                             toDecimal(static_cast<std::int64_t>(moves.size())) +
+                                             " stevil, moralo bi biti eno");
   }
   const std::int32_t count = moves[0];
   const std::int32_t cellCount = h * w;
   if (count < 0 || count > cellCount) {
-    raiseAssertion(
-        "stevilo barvotokov mora biti od 0 do " + toDecimal(cellCount) + ", ne pa " + toDecimal(count),
-        CHECK_FILE, 154);
+    failCheck(Check::MoveCountOutOfRange,
+              "stevilo barvotokov mora biti od 0 do " + toDecimal(cellCount) + ", ne pa " + toDecimal(count));
   }
 
   const bool hasSequenceLine = readLine(submission, line);
   ++lineCounter;
-  if (!hasSequenceLine) raiseAssertion("manjka vrstica z zaporedjem barvotokov", CHECK_FILE, 155);
+  if (!hasSequenceLine) failCheck(Check::MoveLineMissing, "manjka vrstica z zaporedjem barvotokov");
   parseNumbers(line, moves);
   if (moves.size() != static_cast<std::size_t>(count)) {
-    raiseAssertion("v vrstici z zaporedjem barvotokov je " +
-                       toDecimal(static_cast<std::int64_t>(moves.size())) + " stevil, moralo bi jih biti " +
-                       toDecimal(count),
-                   CHECK_FILE, 156);
+    failCheck(Check::MoveLineCount, "v vrstici z zaporedjem barvotokov je " +
+                                        toDecimal(static_cast<std::int64_t>(moves.size())) +
+                                        " stevil, moralo bi jih biti " + toDecimal(count));
   }
 }
 
@@ -69,9 +68,7 @@ void Solution::replayMoves(FloodReplay& replay) {
   for (const std::int32_t colour : moves) {
     ++turn;
     if (colour < 1 || colour > b) {
-      raiseAssertion(toDecimal(turn) + ". barvanje bi moralo biti od 1 do " + toDecimal(b) + ", ne pa " +
-                         toDecimal(colour),
-                     CHECK_FILE, 169);
+      failBadColour(static_cast<std::int32_t>(turn), b, colour);
     }
     replay.play(colour);
   }
@@ -86,9 +83,7 @@ void Solution::checkFlooded() {
     const std::int32_t* row = cells.data() + (static_cast<std::size_t>(y) + 1) * stride + 1;
     for (std::int32_t x = 0; x < w; ++x) {
       if (row[x] != topLeft) {
-        raiseAssertion("na koncu barvanj je " + toDecimal(x + 1) + ". celica v " + toDecimal(y + 1) +
-                           ". vrstici druge barve kot tista v zgornjem levem kotu mreze",
-                       CHECK_FILE, 190);
+        failUnflooded(x, y);
       }
     }
   }
@@ -96,10 +91,10 @@ void Solution::checkFlooded() {
 
 std::int32_t& Solution::cell(std::int32_t x, std::int32_t y) {
   if (testCase == nullptr || x < 0 || y < 0) {
-    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 141);
+    failInternalCheck(Check::SolutionCellBelowGrid);
   }
   if (x >= testCase->w || y >= testCase->h) {
-    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 142);
+    failInternalCheck(Check::SolutionCellBeyondGrid);
   }
   const auto stride = static_cast<std::size_t>(testCase->w) + 2;
   return cells[(static_cast<std::size_t>(y) + 1) * stride + static_cast<std::size_t>(x) + 1];

@@ -1,7 +1,7 @@
 #include "submission_checks.h"
 
-#include "../driver/assertion.h"
-#include "../testset/test_set_reader.h"
+#include "../check/assertion.h"
+#include "../testset/task_name.h"
 #include "../text/leading_int.h"
 
 namespace {
@@ -11,24 +11,26 @@ constexpr std::size_t CONTESTANT_NUMBER_LENGTH = 6;
 
 }  // namespace
 
-void checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter) {
+std::string checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter) {
   std::string line;
-  if (!readLine(submission, line)) raiseAssertion("manjka stevilka tekmovalca", CHECK_FILE, 218);
+  lineCounter = 1;
+  if (!readLine(submission, line)) failCheck(Check::ContestantLineMissing, "manjka stevilka tekmovalca");
   if (line.size() != CONTESTANT_NUMBER_LENGTH) {
-    raiseAssertion("stevilka tekmovalca bi morala imeti 6 stevk", CHECK_FILE, 219);
+    failCheck(Check::ContestantNumberLength, "stevilka tekmovalca bi morala imeti 6 stevk");
   }
   if (!scanLeadingInt(line)) {
-    raiseAssertion("v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + Q + line + Q, CHECK_FILE,
-                   221);
+    failCheck(Check::ContestantNumberNotNumber,
+              "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + Q + line + Q);
   }
 
-  if (!readLine(submission, line)) raiseAssertion("manjka druga vrstica", CHECK_FILE, 222);
-  if (line != TASK_NAME) {
-    raiseAssertion(
-        "v drugi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa " + Q + line + Q,
-        CHECK_FILE, 223);
-  }
+  std::string contestantNumber = line;
   lineCounter = 2;
+  if (!readLine(submission, line)) failCheck(Check::SubmissionTaskLineMissing, "manjka druga vrstica");
+  if (line != TASK_NAME) {
+    failCheck(Check::SubmissionTaskNameWrong, "v drugi vrstici bi moral biti niz " + Q +
+                                                  std::string(TASK_NAME) + Q + ", ne pa " + Q + line + Q);
+  }
+  return contestantNumber;
 }
 
 bool readSectionStart(std::istream& submission, LineCounter& lineCounter, std::string& line) {
@@ -44,17 +46,17 @@ const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& 
                                      std::int32_t& number) {
   const auto scanned = scanLeadingInt(line);
   if (!scanned) {
-    raiseAssertion("v " + toDecimal(lineNumber) +
-                       ". vrstici bi morala biti stevilka testnega primera, ne pa " + Q + line + Q,
-                   CHECK_FILE, 231);
+    failCheck(Check::SectionNumberNotNumber,
+              "v " + toDecimal(lineNumber) + ". vrstici bi morala biti stevilka testnega primera, ne pa " +
+                  Q + line + Q);
   }
   number = *scanned;
   // The test set numbers its cases 1, 2, ... in file order, so the first
   // case with this number stands at position number - 1.
   if (number < 1 || static_cast<std::size_t>(number) > testSet.size()) {
-    raiseAssertion("v " + toDecimal(lineNumber) +
-                       ". vrstici se pojavlja neveljavna stevilka testnega primera: " + toDecimal(number),
-                   CHECK_FILE, 233);
+    failCheck(Check::SectionNumberUnknown,
+              "v " + toDecimal(lineNumber) +
+                  ". vrstici se pojavlja neveljavna stevilka testnega primera: " + toDecimal(number));
   }
   return testSet[static_cast<std::size_t>(number) - 1];
 }

@@ -7,8 +7,9 @@
 #include "../text/line_source.h"
 
 // Reads and checks the submission's two header lines: the contestant number
-// and the task name. Afterwards the submission's line counter stands at 2.
-void checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter);
+// and the task name, and returns the contestant number's line. Afterwards
+// the submission's line counter stands at 2.
+std::string checkSubmissionHeader(std::istream& submission, LineCounter& lineCounter);
 
 // Reads the next line where a section may begin, skipping empty lines (each
 // still counts for the numbering). Returns false at the end of the

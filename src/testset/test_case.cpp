@@ -3,12 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "../driver/assertion.h"
+#include "../check/assertion.h"
 
 const std::int32_t& TestCase::cell(std::int32_t x, std::int32_t y) const {
-  if (x < 0 || x >= w || y < 0 || y >= h) {
-    raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), CHECK_FILE, 79);
-  }
+  if (x < 0 || x >= w || y < 0 || y >= h) failInternalCheck(Check::TestCaseCellOutsideGrid);
   return cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)];
 }
 

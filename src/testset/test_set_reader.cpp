@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../driver/assertion.h"
+#include "../check/assertion.h"
 #include "../text/leading_int.h"
 #include "../text/numbers.h"
 
@@ -11,64 +11,56 @@ namespace {
 
 const std::string Q = "\"";
 
-[[noreturn]] void raiseMissingLine(LineCounter lineCounter, std::int32_t checkLine) {
-  raiseAssertion("manjka " + toDecimal(lineCounter) + ". vrstica", CHECK_FILE, checkLine);
-}
-
-// Reads the next line of the block; a missing one fails with `checkLine`.
-void readBlockLine(std::istream& input, std::string& line, LineCounter& lineCounter, std::int32_t checkLine) {
+// Reads the next line of the block; a missing one fails `missing`.
+void readBlockLine(std::istream& input, std::string& line, LineCounter& lineCounter, Check missing) {
   const bool present = readLine(input, line);
   ++lineCounter;
-  if (!present) raiseMissingLine(lineCounter, checkLine);
+  if (!present) failCheck(missing, "manjka " + toDecimal(lineCounter) + ". vrstica");
 }
 
 void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCounter, std::string& line,
                   std::vector<std::int32_t>& numbers) {
-  readBlockLine(input, line, lineCounter, 90);
+  readBlockLine(input, line, lineCounter, Check::SizeLineMissing);
   parseNumbers(line, numbers);
   if (numbers.size() != 3) {
-    raiseAssertion("v " + toDecimal(lineCounter) +
-                       ". vrstici bi morala biti 3 stevila (velikost mreze in stevilo barv), ne pa " +
-                       toDecimal(static_cast<std::int64_t>(numbers.size())),
-                   CHECK_FILE, 91);
+    failCheck(Check::SizeLineCount,
+              "v " + toDecimal(lineCounter) +
+                  ". vrstici bi morala biti 3 stevila (velikost mreze in stevilo barv), ne pa " +
+                  toDecimal(static_cast<std::int64_t>(numbers.size())));
   }
   testCase.w = numbers[0];
   if (testCase.w < 1 || testCase.w > MAX_GRID_SIDE) {
-    raiseAssertion("stevilo stolpcev w bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) + ", ne pa " +
-                       toDecimal(testCase.w),
-                   CHECK_FILE, 92);
+    failCheck(Check::WidthOutOfRange, "stevilo stolpcev w bi moralo biti med 1 in " +
+                                          toDecimal(MAX_GRID_SIDE) + ", ne pa " + toDecimal(testCase.w));
   }
   testCase.h = numbers[1];
   if (testCase.h < 1 || testCase.h > MAX_GRID_SIDE) {
-    raiseAssertion("stevilo vrstic h bi moralo biti med 1 in " + toDecimal(MAX_GRID_SIDE) + ", ne pa " +
-                       toDecimal(testCase.h),
-                   CHECK_FILE, 93);
+    failCheck(Check::HeightOutOfRange, "stevilo vrstic h bi moralo biti med 1 in " +
+                                           toDecimal(MAX_GRID_SIDE) + ", ne pa " + toDecimal(testCase.h));
   }
   testCase.b = numbers[2];
   if (testCase.b < 1 || testCase.b > MAX_COLOURS) {
-    raiseAssertion("stevilo barv b bi moralo biti med 1 in " + toDecimal(MAX_COLOURS) + ", ne pa " +
-                       toDecimal(testCase.b),
-                   CHECK_FILE, 94);
+    failCheck(Check::ColoursOutOfRange, "stevilo barv b bi moralo biti med 1 in " + toDecimal(MAX_COLOURS) +
+                                            ", ne pa " + toDecimal(testCase.b));
   }
 }
 
 void readGridRow(TestCase& testCase, std::int32_t y, std::istream& input, LineCounter& lineCounter,
                  std::string& line, std::vector<std::int32_t>& numbers) {
-  readBlockLine(input, line, lineCounter, 98);
+  readBlockLine(input, line, lineCounter, Check::GridRowMissing);
   parseNumbers(line, numbers);
   if (numbers.size() != static_cast<std::size_t>(testCase.w)) {
-    raiseAssertion("v " + toDecimal(lineCounter) + ". vrstici bi moralo biti " + toDecimal(testCase.w) +
-                       " stevil (" + toDecimal(y + 1) + ". vrstica mreze), ne pa " +
-                       toDecimal(static_cast<std::int64_t>(numbers.size())),
-                   CHECK_FILE, 99);
+    failCheck(Check::GridRowCount, "v " + toDecimal(lineCounter) + ". vrstici bi moralo biti " +
+                                       toDecimal(testCase.w) + " stevil (" + toDecimal(y + 1) +
+                                       ". vrstica mreze), ne pa " +
+                                       toDecimal(static_cast<std::int64_t>(numbers.size())));
   }
   for (std::int32_t x = 0; x < testCase.w; ++x) {
     const std::int32_t colour = numbers[static_cast<std::size_t>(x)];
     if (colour < 1 || colour > testCase.b) {
-      raiseAssertion("barva " + toDecimal(x + 1) + ". celice v " + toDecimal(y + 1) +
-                         ". vrstici bi morala biti od 1 do " + toDecimal(testCase.b) + ", ne pa " +
-                         toDecimal(colour),
-                     CHECK_FILE, 100);
+      failCheck(Check::CellColourOutOfRange, "barva " + toDecimal(x + 1) + ". celice v " + toDecimal(y + 1) +
+                                                 ". vrstici bi morala biti od 1 do " + toDecimal(testCase.b) +
+                                                 ", ne pa " + toDecimal(colour));
     }
     testCase.cell(x, y) = colour;
   }
@@ -80,19 +72,19 @@ void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCoun
   std::string line;
   std::vector<std::int32_t> numbers;
 
-  readBlockLine(input, line, lineCounter, 85);
+  readBlockLine(input, line, lineCounter, Check::BlockEmptyLineMissing);
   if (!line.empty()) {
-    raiseAssertion("vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa " + Q + line + Q,
-                   CHECK_FILE, 86);
+    failCheck(Check::BlockEmptyLineNotEmpty,
+              "vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa " + Q + line + Q);
   }
 
-  readBlockLine(input, line, lineCounter, 87);
+  readBlockLine(input, line, lineCounter, Check::BlockNumberLineMissing);
   parseNumbers(line, numbers);
   if (numbers.size() != 1) {
-    raiseAssertion("v " + toDecimal(lineCounter) +
-                       ". vrstici bi moralo biti 1 stevilo (stevilka testnega primera), ne pa " +
-                       toDecimal(static_cast<std::int64_t>(numbers.size())),
-                   CHECK_FILE, 88);
+    failCheck(Check::BlockNumberLineCount,
+              "v " + toDecimal(lineCounter) +
+                  ". vrstici bi moralo biti 1 stevilo (stevilka testnega primera), ne pa " +
+                  toDecimal(static_cast<std::int64_t>(numbers.size())));
   }
   testCase.number = numbers[0];
 
@@ -104,39 +96,48 @@ void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCoun
   }
 }
 
-void readTestSet(std::istream& input, TestSet& testSet) {
+namespace {
+
+void readWholeTestSet(std::istream& input, TestSet& testSet, LineCounter& lineCounter) {
   std::string line;
-  if (!readLine(input, line)) raiseAssertion("manjka prva vrstica z imenom naloge", CHECK_FILE, 111);
+  lineCounter = 1;
+  if (!readLine(input, line)) failCheck(Check::TaskNameLineMissing, "manjka prva vrstica z imenom naloge");
   if (line != TASK_NAME) {
-    raiseAssertion(
-        "v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa " + Q + line + Q,
-        CHECK_FILE, 112);
+    failCheck(Check::TaskNameWrong, "v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q +
+                                        ", ne pa " + Q + line + Q);
   }
 
+  lineCounter = 2;
   if (!readLine(input, line)) {
-    raiseAssertion("manjka druga vrstica s stevilom testnih primerov", CHECK_FILE, 115);
+    failCheck(Check::CaseCountLineMissing, "manjka druga vrstica s stevilom testnih primerov");
   }
   const auto count = scanLeadingInt(line);
   if (!count || *count < 1) {
-    raiseAssertion("v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + Q + line + Q,
-                   CHECK_FILE, 118);
+    failCheck(Check::CaseCountInvalid,
+              "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + Q + line + Q);
   }
 
   // Nothing is reserved from the announced count: the file may end long before.
   testSet.clear();
-  LineCounter lineCounter = 2;
   for (std::int64_t i = 1; i <= *count; ++i) {
     const LineCounter firstLine = lineCounter + 1;
     TestCase testCase;
     readTestCase(testCase, input, lineCounter);
     if (testCase.number != i) {
-      raiseAssertion("v vrsticah " + toDecimal(firstLine) + ".." + toDecimal(lineCounter) +
-                         " bi moral biti testni primer stevilka " + toDecimal(i) + ", ne pa " +
-                         toDecimal(testCase.number),
-                     CHECK_FILE, 125);
+      failCheck(Check::BlockNumberOutOfOrder, "v vrsticah " + toDecimal(firstLine) + ".." +
+                                                  toDecimal(lineCounter) +
+                                                  " bi moral biti testni primer stevilka " + toDecimal(i) +
+                                                  ", ne pa " + toDecimal(testCase.number));
     }
     testSet.push_back(std::move(testCase));
   }
+}
+
+}  // namespace
+
+void readTestSet(std::istream& input, TestSet& testSet) {
+  LineCounter lineCounter = 0;
+  withFileLine(lineCounter, [&] { readWholeTestSet(input, testSet, lineCounter); });
 }
 
 void readTestSet(const std::string& fileName, TestSet& testSet) {

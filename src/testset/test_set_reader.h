@@ -4,11 +4,8 @@
 #include <string>
 
 #include "../text/line_source.h"
+#include "task_name.h"
 #include "test_case.h"
-
-// The task name that the test set's first line and the submission's second
-// line must equal byte for byte.
-inline constexpr std::string_view TASK_NAME = "Barvotok";
 
 // Reads and checks a whole test set into `testSet`, which it empties first.
 // The first failed check raises its assertion.

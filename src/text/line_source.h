@@ -5,6 +5,8 @@
 #include <istream>
 #include <string>
 
+#include "../check/assertion.h"
+
 // A file opened for reading. A file that cannot be opened gives a stream that
 // is failed from the start, so it reads exactly like an empty file.
 std::ifstream openInput(const std::string& fileName);
@@ -18,3 +20,15 @@ bool readLine(std::istream& input, std::string& line);
 // The 1-based number of the last line read from one file. 64 bits, so that a
 // file of more than 2^31 lines is still numbered truly.
 using LineCounter = std::int64_t;
+
+// Runs `read`; a failure raised inside it that names no file line yet is
+// given the line counter's value at that moment: the line concerned.
+template <typename Read>
+decltype(auto) withFileLine(const LineCounter& lineCounter, Read&& read) {
+  try {
+    return read();
+  } catch (EAssertion& failure) {
+    if (failure.facts.fileLine == 0) failure.facts.fileLine = lineCounter;
+    throw;
+  }
+}

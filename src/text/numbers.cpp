@@ -1,6 +1,6 @@
 #include "numbers.h"
 
-#include "../driver/assertion.h"
+#include "../check/assertion.h"
 #include "char_class.h"
 
 namespace {
@@ -9,12 +9,12 @@ constexpr std::int32_t LIMIT_TENTH = 214748364;  // 2147483647 / 10
 constexpr int LIMIT_LAST_DIGIT = 7;
 
 [[noreturn]] void raiseBadCharacter(unsigned char byte) {
-  raiseAssertion("namesto stevke se pojavlja znak s kodo " + toDecimal(byte), CHECK_FILE, 58);
+  failCheck(Check::BadCharacter, "namesto stevke se pojavlja znak s kodo " + toDecimal(byte));
 }
 
 [[noreturn]] void raiseTooLarge(std::int32_t valueSoFar, unsigned char digit) {
-  raiseAssertion("stevilo " + toDecimal(valueSoFar) + static_cast<char>(digit) + " je preveliko", CHECK_FILE,
-                 64);
+  failCheck(Check::NumberTooLarge,
+            "stevilo " + toDecimal(valueSoFar) + static_cast<char>(digit) + " je preveliko");
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 
 #include "bench_sections.h"
 #include "border_walk_replay.h"
-#include "driver/assertion.h"
-#include "random_source.h"
-#include "solvers.h"
+#include "check/assertion.h"
+#include "common/random_source.h"
+#include "solve/solvers.h"
 #include "submission/solution.h"
 #include "view_stream.h"
 

@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "driver/assertion.h"
+#include "check/assertion.h"
 #include "support/evaluate_in_memory.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/assertion.h"
+#include "check/assertion.h"
 #include "submission/flood_replay.h"
 #include "submission/solution.h"
 #include "testset/test_case.h"

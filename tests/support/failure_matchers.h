@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/assertion.h"
+#include "check/assertion.h"
 
 // Runs `action` and checks that it raises the assertion with exactly this
 // check line and message.

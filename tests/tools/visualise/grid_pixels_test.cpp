@@ -1,12 +1,12 @@
 // The picture of a grid after some moves, as the PNG output draws it.
-#include "grid_pixels.h"
+#include "visualise/grid_pixels.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "palette.h"
 #include "testset/test_set_reader.h"
+#include "visualise/palette.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <sstream>
 
-#include "base64.h"
-#include "page_writer.h"
-#include "palette.h"
 #include "testset/test_set_reader.h"
+#include "visualise/base64.h"
+#include "visualise/page_writer.h"
+#include "visualise/palette.h"
 
 namespace {
 

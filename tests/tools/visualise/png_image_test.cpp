@@ -1,5 +1,5 @@
 // Built only with libpng: the file written reads back as the same pixels.
-#include "png_image.h"
+#include "visualise/png_image.h"
 
 #include <gtest/gtest.h>
 #include <png.h>

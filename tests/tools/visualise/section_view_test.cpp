@@ -1,6 +1,6 @@
 // The data the page embeds (moves, verdict, marked cells) against the
 // evaluator's own report on the same files.
-#include "section_view.h"
+#include "visualise/section_view.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
-#include "grid_at_move.h"
 #include "testset/test_set_reader.h"
+#include "visualise/grid_at_move.h"
 
 namespace {
 
@@ -80,7 +80,6 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   EXPECT_EQ(view.verdict.checkLine, c.checkLine);
   EXPECT_EQ(view.playedMoves, c.played);
   EXPECT_EQ(view.replayed, c.replayed);
-  EXPECT_TRUE(view.earlierSectionsPass);
   ASSERT_EQ(view.badMove.has_value(), c.badMove.has_value());
   if (c.badMove) {
     EXPECT_EQ(view.badMove->turn, c.badMove->turn);
@@ -143,10 +142,14 @@ const Unavailable UNAVAILABLE[] = {
     {"no such test case answered", submissionOf("1\n2\n2 1\n"),
      SectionChoice{SectionChoice::By::testCaseNumber, 2}, "no section answers test case 2"},
     {"earlier section ends early", submissionOf("1\n7\n2\n2 1\n"), SECOND,
-     "section 1 (line 3): Napaka [Zvn22Barvotok:154]: stevilo barvotokov mora biti od 0 do 6, ne pa 7"},
+     "the evaluation stops at line 4: Napaka [Zvn22Barvotok:154]: stevilo barvotokov mora biti od 0 do 6, ne "
+     "pa 7"},
+    {"earlier section fails its final check", submissionOf("1\n1\n2\n1\n2\n2 1\n"), SECOND,
+     "the evaluation stops at line 5: Napaka [Zvn22Barvotok:190]: na koncu barvanj je 3. celica v 1. vrstici "
+     "druge barve kot tista v zgornjem levem kotu mreze"},
     {"chosen section names no test case", submissionOf("\n3\n0\n\n"), FIRST,
-     "section 1 (line 4): Napaka [Zvn22Barvotok:233]: v 4. vrstici se pojavlja neveljavna stevilka testnega "
-     "primera: 3"},
+     "the evaluation stops at line 4: Napaka [Zvn22Barvotok:233]: v 4. vrstici se pojavlja neveljavna "
+     "stevilka testnega primera: 3"},
 };
 
 TEST(SectionViewUnavailable, SaysWhyWithTheEvaluatorsReport) {
@@ -162,29 +165,6 @@ TEST(SectionViewUnavailable, SaysWhyWithTheEvaluatorsReport) {
       EXPECT_EQ(unavailable.what(), c.why) << c.name;
     }
   }
-}
-
-TEST(SectionView, KnowsWhenAnEarlierSectionDecidesTheReport) {
-  std::istringstream input(INPUT);
-  TestSet testSet;
-  readTestSet(input, testSet);
-  // Section 1 fails its final check after both of its lines were read.
-  std::istringstream submission(submissionOf("1\n1\n2\n1\n2\n2 1\n"));
-  const SectionView view = viewSection(testSet, submission, SECOND);
-  EXPECT_FALSE(view.earlierSectionsPass);
-  EXPECT_TRUE(view.verdict.passed);
-  EXPECT_EQ(view.firstLine, 6);
-  EXPECT_EQ(view.playedMoves, (std::vector<std::int32_t>{2, 1}));
-}
-
-TEST(NumbersInMessage, ReadsEveryRunOfDigits) {
-  EXPECT_EQ(numbersInMessage("3. barvanje bi moralo biti od 1 do 4, ne pa 0"),
-            (std::vector<std::int64_t>{3, 1, 4, 0}));
-  EXPECT_EQ(numbersInMessage("na koncu barvanj je 317. celica v 52. vrstici druge barve kot tista v zgornjem "
-                             "levem kotu mreze"),
-            (std::vector<std::int64_t>{317, 52}));
-  EXPECT_EQ(numbersInMessage("manjka druga vrstica"), std::vector<std::int64_t>{});
-  EXPECT_EQ(numbersInMessage("99999999999999999999999"), std::vector<std::int64_t>{std::int64_t{1} << 40});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "visualise_options.h"
+#include "visualise/visualise_options.h"
 
 #include <gtest/gtest.h>
 

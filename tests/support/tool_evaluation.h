@@ -1,0 +1,39 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/submission_writer.h"
+#include "common/test_set_writer.h"
+#include "driver/evaluation_run.h"
+
+// One section of a submission: the test case it answers and its moves.
+struct Section {
+  std::int32_t number;
+  std::vector<std::int32_t> moves;
+};
+
+// The evaluator's report, byte for byte, on a test set and sections that go
+// through the tools' writers and the evaluator's readers, all in memory.
+inline std::string evaluatorReport(const TestSet& testSet, const std::vector<Section>& sections) {
+  std::ostringstream input;
+  writeTestSet(input, testSet);
+  std::ostringstream submission;
+  writeSubmissionHeader(submission, "000042");
+  for (const Section& section : sections) writeSection(submission, section.number, section.moves);
+  return reportOf([&] {
+    std::istringstream inputStream(input.str());
+    std::istringstream submissionStream(submission.str());
+    return runEvaluation(inputStream, submissionStream);
+  });
+}
+
+// The success form that the evaluator writes for these sections.
+inline std::string okReport(const std::vector<Section>& sections) {
+  std::string report = "OK\n" + std::to_string(sections.size()) + "\n";
+  for (const Section& section : sections) {
+    report += std::to_string(section.number) + " " + std::to_string(section.moves.size()) + "\n";
+  }
+  return report;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/command_line.h"
+
+// The frame that both tools share: the command line is read by `parse`;
+// --help prints `help`; a bad command line prints its message and ends with
+// exit status 2; otherwise `body` runs and its result is the exit status.
+template <typename Options, typename Parse, typename Body>
+int runTool(std::string_view tool, std::string_view help, int argc, char** argv, Parse parse, Body body) {
+  std::ios::sync_with_stdio(false);
+  Options options;
+  try {
+    options = parse(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError& error) {
+    std::cerr << tool << ": " << error.message << "\nTry '" << tool << " --help' for more information.\n";
+    return 2;
+  }
+  if (options.help) {
+    std::cout << help;
+    return 0;
+  }
+  return body(options);
+}
+
+// Where a tool writes: standard output for "-", else the named file, which is
+// created or emptied. A file that cannot be opened is reported and the tool
+// ends with exit status 1.
+class OutputTarget {
+ public:
+  explicit OutputTarget(const std::string& name) : name_(name) {
+    if (name != "-") file_.open(name, std::ios::binary);
+  }
+
+  bool usable(std::string_view tool) const {
+    if (name_ == "-" || file_.is_open()) return true;
+    std::cerr << tool << ": cannot open '" << name_ << "' for writing\n";
+    return false;
+  }
+
+  std::ostream& stream() { return name_ == "-" ? std::cout : file_; }
+
+  // Flushes and reports whether everything was written.
+  bool finish(std::string_view tool) {
+    stream().flush();
+    if (stream()) return true;
+    std::cerr << tool << ": error while writing '" << name_ << "'\n";
+    return false;
+  }
+
+ private:
+  std::string name_;
+  std::ofstream file_;
+};

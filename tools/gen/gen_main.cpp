@@ -1,0 +1,29 @@
+// barvotok-gen: writes a test set of the task in the input-file format.
+#include "common/progress.h"
+#include "common/test_set_writer.h"
+#include "common/tool_frame.h"
+#include "gen/generator_options.h"
+
+namespace {
+
+constexpr std::string_view TOOL = "barvotok-gen";
+
+int generate(const GeneratorOptions& options) {
+  OutputTarget output(options.output);
+  if (!output.usable(TOOL)) return 1;
+  const GeneratorSettings& settings = options.settings;
+  Progress progress("generating test case", settings.caseCount);
+  writeTestSetHeader(output.stream(), settings.caseCount);
+  RandomSource random(settings.seed);
+  for (std::int32_t number = 1; number <= settings.caseCount; ++number) {
+    progress.show(number);
+    writeTestCase(output.stream(), drawTestCase(settings, number, random));
+  }
+  return output.finish(TOOL) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return runTool<GeneratorOptions>(TOOL, GENERATOR_HELP, argc, argv, parseGeneratorOptions, generate);
+}

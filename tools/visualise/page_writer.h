@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "visualise/section_view.h"
+
+// What the page says about where the section came from.
+struct PageSources {
+  std::string inputName;
+  std::string submissionName;
+  std::string wholeReport;  // the evaluator's report on the whole submission
+};
+
+// The data the page replays, as one JSON object: numbers, and every byte
+// string (grid, moves, texts) in base64.
+std::string pageData(const SectionView& view, const PageSources& sources);
+
+// Writes the self-contained page: markup, data and script in one file.
+void writePage(std::ostream& out, const SectionView& view, const PageSources& sources);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "check/assertion.h"
+#include "testset/test_case.h"
+#include "text/line_source.h"
+
+// Which section of the submission to show: the k-th section, or the first
+// section that answers a given test case.
+struct SectionChoice {
+  enum class By { position, testCaseNumber };
+  By by = By::position;
+  std::int32_t value = 1;
+};
+
+// The evaluator's verdict on one section, taken from its own checks.
+struct SectionVerdict {
+  bool passed = false;
+  std::int32_t checkLine = 0;  // the failed check's line; 0 when passed
+  std::string message;         // the failed check's message; empty when passed
+  std::string report;          // the report bytes when this section decides the evaluation
+};
+
+// One section as the page shows it.
+struct SectionView {
+  std::int32_t position = 0;               // the section's place in the submission, from 1
+  LineCounter firstLine = 0;               // the submission line of its test case number
+  const TestCase* testCase = nullptr;      // within the test set given
+  bool replayed = false;                   // false when the section's lines failed before the replay
+  std::vector<std::int32_t> playedMoves;   // the moves the replay played, in order
+  std::optional<BadMove> badMove;          // the move that failed the colour check
+  std::optional<GridCell> firstUnflooded;  // the cell that failed the final check
+  SectionVerdict verdict;
+};
+
+// A section that the tool cannot show: it does not exist, or the evaluator
+// stops before its lines can be told apart.
+class SectionUnavailable : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Runs the evaluation's walk over the submission and keeps what it shows
+// of the chosen section. The walk ends at the first failure, so a section
+// after a failing one cannot be shown.
+SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice);
+
+// The report line that the evaluator writes for a failed check:
+// "Napaka [Zvn22Barvotok:190]: ...".
+std::string failureReportLine(const EAssertion& failure);
