@@ -14,6 +14,12 @@ want /usr/include/benchmark/benchmark.h libbenchmark-dev
 want /usr/include/png.h libpng-dev
 want /usr/bin/time time
 want localedef locales
+want /usr/include/sqlite3.h libsqlite3-dev
+want /usr/include/xxhash.h libxxhash-dev
+want /usr/include/CLI/CLI.hpp libcli11-dev
+want parallel parallel
+want sqlite3 sqlite3
+want pkg-config pkg-config
 
 if [ ${#needed[@]} -gt 0 ]; then
   echo "installing: ${needed[*]}"

@@ -1,0 +1,36 @@
+// barvotok-contest: judges every submission of a contest into a results
+// database (judge) and ranks the contestants from such databases (standings).
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "contest/judge_command.h"
+#include "contest/standings_command.h"
+
+namespace {
+
+constexpr std::string_view USAGE =
+    "Usage: barvotok-contest judge INPUT SUBMISSION... -d RESULTS [-j N] [--shard K/N] [--reports DIR]\n"
+    "       barvotok-contest standings RESULTS... [--scoring relative|moves] [--count best|last]\n"
+    "                        [--reference FILE]... -o OUT.{html,csv,json}\n"
+    "Run 'barvotok-contest judge --help' or 'barvotok-contest standings --help' for the options.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.empty()) {
+    std::cerr << "barvotok-contest: a command is needed\n" << USAGE;
+    return 2;
+  }
+  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  if (arguments[0] == "judge") return runJudgeCommand(rest);
+  if (arguments[0] == "standings") return runStandingsCommand(rest);
+  if (arguments[0] == "-h" || arguments[0] == "--help") {
+    std::cout << USAGE;
+    return 0;
+  }
+  std::cerr << "barvotok-contest: unknown command '" << arguments[0] << "'\n" << USAGE;
+  return 2;
+}
