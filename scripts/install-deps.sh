@@ -16,7 +16,6 @@ want /usr/bin/time time
 want localedef locales
 want /usr/include/sqlite3.h libsqlite3-dev
 want /usr/include/xxhash.h libxxhash-dev
-want /usr/include/CLI/CLI.hpp libcli11-dev
 want parallel parallel
 want sqlite3 sqlite3
 want pkg-config pkg-config

@@ -1,0 +1,29 @@
+#include "common/escaped_bytes.h"
+
+namespace {
+
+bool isPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x7f && byte != '\\'; }
+
+}  // namespace
+
+std::string escapedBytes(std::string_view bytes) {
+  static constexpr char HEX[] = "0123456789abcdef";
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (isPlain(byte)) {
+      text += c;
+    } else {
+      text += "\\x";
+      text += HEX[byte >> 4];
+      text += HEX[byte & 15];
+    }
+  }
+  return text;
+}
+
+std::string terminalText(std::string_view bytes, std::size_t limit) {
+  if (bytes.size() <= limit) return escapedBytes(bytes);
+  return escapedBytes(bytes.substr(0, limit)) + "... (" + std::to_string(bytes.size()) + " bytes in all)";
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Contestant-written bytes made safe to show: every byte outside printable
+// ASCII, and the backslash itself, as \xHH, so nothing reaches a terminal or
+// a page as a control sequence and the text stays valid UTF-8.
+std::string escapedBytes(std::string_view bytes);
+
+// The same for standard error, cut after `limit` bytes of the original with
+// a note of its full length, so a 64 MiB line does not flood a terminal.
+std::string terminalText(std::string_view bytes, std::size_t limit = 400);
