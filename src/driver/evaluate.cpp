@@ -20,21 +20,13 @@ void complain(const char* what, const std::string& fileName, const char* reason)
   std::fprintf(stderr, "Zvn22Barvotok: %s \"%s\": %s\n", what, fileName.c_str(), reason);
 }
 
-// A report that would overwrite one of the files it judges: named here, and
-// then nothing is written.
-bool reportOverwritesInput(const char* reportName, const char* inputName, const char* submissionName) {
-  struct Judged {
-    const char* role;
-    const char* name;
-  };
-  for (const Judged judged : {Judged{"vhodno datoteko", inputName}, Judged{"oddajo", submissionName}}) {
-    if (sameFile(reportName, judged.name)) {
-      std::fprintf(stderr, "Zvn22Barvotok: porocilo \"%s\" bi prepisalo %s \"%s\"\n", reportName, judged.role,
-                   judged.name);
-      return true;
-    }
-  }
-  return false;
+// A report that would overwrite a file it judges (`role` names that file's
+// part) is named here, and then nothing is written.
+bool reportOverwrites(const char* reportName, const char* judgedName, const char* role) {
+  if (!sameFile(reportName, judgedName)) return false;
+  std::fprintf(stderr, "Zvn22Barvotok: porocilo \"%s\" bi prepisalo %s \"%s\"\n", reportName, role,
+               judgedName);
+  return true;
 }
 
 // A file that reads as empty keeps its report, but the user learns why.
@@ -75,7 +67,10 @@ int evaluate(int argc, char** argv) {
     return 1;
   }
   const char* reportName = argv[4];
-  if (reportOverwritesInput(reportName, argv[2], argv[3])) return 1;
+  if (reportOverwrites(reportName, argv[2], "vhodno datoteko") ||
+      reportOverwrites(reportName, argv[3], "oddajo")) {
+    return 1;
+  }
   std::FILE* reportFile = std::fopen(reportName, "w");
   if (reportFile == nullptr) {
     complain("datoteke s porocilom ni mogoce odpreti", reportName, std::strerror(errno));
