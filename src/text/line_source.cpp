@@ -17,8 +17,8 @@ InputFile openInputFile(const std::string& fileName) {
   errno = 0;
   // Binary mode: the bytes reach us unchanged and the CR LF folding is ours.
   file.stream.open(fileName, std::ios::in | std::ios::binary);
-  if (!file.stream.is_open())
-    file.openError = errno != 0 ? errno : EIO;  // a failed open with no reason given
+  // An open that failed without giving a reason counts as an I/O error.
+  if (!file.stream.is_open()) file.openError = errno != 0 ? errno : EIO;
   return file;
 }
 
