@@ -11,7 +11,7 @@
 #   expected_stderr_lines       optional: how many lines standard error holds (default: 0)
 #   expected_stderr             optional: standard error's exact bytes (instead of the count)
 #   setup                       optional: bash lines run in the evaluator's own subshell just
-#                               before it starts (make links, set limits); they print nothing
+#                               before it starts (make files or links, set limits); quiet
 #   expected_status             optional: the exit status (default: 0)
 #   report.txt                  optional: a report left by an earlier run
 # Every run happens in a scratch copy of the folder, so cases stay untouched.
