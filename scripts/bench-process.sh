@@ -11,13 +11,9 @@ cd "$(dirname "$0")/.."
 
 runs=${RUNS:-3}
 
-if [ ! -x /usr/bin/time ]; then
-  echo "installing: time"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
-fi
+source scripts/lib/packages.sh
+want /usr/bin/time time
+install_wanted
 
 cmake --preset release > /dev/null
 cmake --build --preset release -j 2 --target Zvn22Barvotok barvotok-bench-set > /dev/null

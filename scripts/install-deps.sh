@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Installs the build and test dependencies that a fresh machine may lack.
-# Each entry is "command-or-file package".
+# Installs the build and test dependencies that a fresh machine may lack,
+# the visualiser's browser test included. Each entry is "command-or-file package".
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-needed=()
-want() { if [ ! -e "$1" ] && ! command -v "$1" >/dev/null 2>&1; then needed+=("$2"); fi; }
+source scripts/lib/packages.sh
 
 want cmake cmake
 want g++ g++
@@ -19,13 +17,7 @@ want /usr/include/xxhash.h libxxhash-dev
 want parallel parallel
 want sqlite3 sqlite3
 want pkg-config pkg-config
-
-if [ ${#needed[@]} -gt 0 ]; then
-  echo "installing: ${needed[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${needed[@]}"
-fi
+install_wanted
 
 # The visualiser's browser test: chromium and playwright-core.
 bash tests/tools/visualise/install-browser-deps.sh

@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-cmake --preset release
+cmake --preset release -DBARVOTOK_EVALUATOR_ONLY=OFF
 cmake --build --preset release -j "$(nproc)"
 ctest --preset release -j "$(nproc)"

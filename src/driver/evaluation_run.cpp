@@ -66,10 +66,26 @@ ResultList runEvaluation(std::istream& input, std::istream& submission) {
   return evaluateSubmission(testSet, submission);
 }
 
-ResultList runEvaluation(const std::string& inputFileName, const std::string& submissionFileName) {
+namespace {
+
+InputFile openTelling(const std::string& fileName, const UnopenedFile& unopened) {
+  InputFile file = openInputFile(fileName);
+  if (file.openError != 0 && unopened) unopened(fileName, file.openError);
+  return file;
+}
+
+void readTestSetFile(const std::string& fileName, TestSet& testSet, const UnopenedFile& unopened) {
+  InputFile input = openTelling(fileName, unopened);
+  readingFile(fileName, [&] { readTestSet(input.stream, testSet); });
+}
+
+}  // namespace
+
+ResultList runEvaluation(const std::string& inputFileName, const std::string& submissionFileName,
+                         const UnopenedFile& unopened) {
   TestSet testSet;
-  readTestSet(inputFileName, testSet);
+  readTestSetFile(inputFileName, testSet, unopened);
   // Opened only once the whole test set has been read and checked.
-  std::ifstream submission = openInput(submissionFileName);
-  return evaluateSubmission(testSet, submission);
+  InputFile submission = openTelling(submissionFileName, unopened);
+  return readingFile(submissionFileName, [&] { return evaluateSubmission(testSet, submission.stream); });
 }

@@ -6,15 +6,26 @@
 #include <string>
 
 #include "../check/assertion.h"
+#include "read_error.h"
 
-// A file opened for reading. A file that cannot be opened gives a stream that
-// is failed from the start, so it reads exactly like an empty file.
+// A file opened for reading. A file that cannot be opened, and a directory,
+// give a stream that is failed from the start, so they read exactly like an
+// empty file; `openError` says why (errno's value, EISDIR for a directory),
+// and is 0 for a file that opened.
+struct InputFile {
+  std::ifstream stream;
+  int openError = 0;
+};
+InputFile openInputFile(const std::string& fileName);
+
+// The stream alone, for readers that need not say why a file reads as empty.
 std::ifstream openInput(const std::string& fileName);
 
 // Reads the next line without its line end into `line`. An LF ends a line and
 // a CR directly before that LF is dropped; any other CR stays in the line.
-// Returns false when the line is missing (end of file, read error, or an
-// earlier read that failed or ended at the end of the file).
+// Returns false when the line is missing (end of file, or an earlier read that
+// failed or ended at the end of the file). A read error is no end of file: it
+// raises ReadError.
 bool readLine(std::istream& input, std::string& line);
 
 // The 1-based number of the last line read from one file. 64 bits, so that a

@@ -9,6 +9,9 @@
 #   expected_no_report          an empty marker: no report.txt may be created
 #   expected_stdout             optional: standard output's exact bytes (default: empty)
 #   expected_stderr_lines       optional: how many lines standard error holds (default: 0)
+#   expected_stderr             optional: standard error's exact bytes (instead of the count)
+#   setup                       optional: bash lines run in the evaluator's own subshell just
+#                               before it starts (make files or links, set limits); quiet
 #   expected_status             optional: the exit status (default: 0)
 #   report.txt                  optional: a report left by an earlier run
 # Every run happens in a scratch copy of the folder, so cases stay untouched.
@@ -33,7 +36,10 @@ cd "$scratch" || fail "no scratch folder"
 args=(eval input.txt submission.txt report.txt)
 if [ -e args ]; then mapfile -t args < args; fi
 
-"$exe" "${args[@]}" > actual_stdout 2> actual_stderr < /dev/null
+(
+  if [ -e setup ]; then source ./setup; fi
+  exec "$exe" "${args[@]}"
+) > actual_stdout 2> actual_stderr < /dev/null
 status=$?
 
 expected_status=0
@@ -46,7 +52,11 @@ else
   [ ! -s actual_stdout ] || fail "unexpected standard output: $(head -c 200 actual_stdout)"
 fi
 
+if [ -e expected_stderr ]; then
+  cmp -s expected_stderr actual_stderr || fail "standard error differs: $(head -c 300 actual_stderr)"
+fi
 expected_stderr_lines=0
+[ -e expected_stderr ] && expected_stderr_lines=$(wc -l < expected_stderr)
 [ -e expected_stderr_lines ] && expected_stderr_lines=$(cat expected_stderr_lines)
 stderr_lines=$(wc -l < actual_stderr)
 [ "$stderr_lines" = "$expected_stderr_lines" ] || fail "standard error has $stderr_lines lines: $(head -c 300 actual_stderr)"

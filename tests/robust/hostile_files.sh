@@ -2,7 +2,8 @@
 # Hostile file arguments through the real executable: hostile_files.sh EVALUATOR
 # A directory or /dev/null as the test set or the submission reads as an
 # empty file: the report names the missing first line, nothing goes to
-# standard output or standard error, and the exit status is 0.
+# standard output, standard error says why a directory cannot be read, and
+# the exit status is 0.
 set -u
 exe=$1
 scratch=$(mktemp -d)
@@ -17,13 +18,13 @@ missing_test_set='Napaka [Zvn22Barvotok:111]: manjka prva vrstica z imenom nalog
 missing_submission='Napaka [Zvn22Barvotok:218]: manjka stevilka tekmovalca\n-1\n'
 
 failed=0
-# check NAME EXPECTED_REPORT_FORMAT INPUT SUBMISSION
+# check NAME EXPECTED_REPORT_FORMAT INPUT SUBMISSION [EXPECTED_STDERR]
 check() {
   rm -f report.txt
   "$exe" eval "$3" "$4" report.txt > stdout.txt 2> stderr.txt
   local status=$?
   printf "$2" > expected
-  if [ "$status" != 0 ] || [ -s stdout.txt ] || [ -s stderr.txt ] || ! cmp -s expected report.txt; then
+  if [ "$status" != 0 ] || [ -s stdout.txt ] || [ "$(cat stderr.txt)" != "${5:-}" ] || ! cmp -s expected report.txt; then
     echo "FAIL $1: status $status, stdout '$(cat stdout.txt)', stderr '$(cat stderr.txt)', report '$(cat report.txt 2>&1)'"
     failed=1
   else
@@ -32,11 +33,12 @@ check() {
 }
 
 check "good files" 'OK\n1\n1 2\n' input.txt submission.txt
-check "directory as the test set" "$missing_test_set" folder submission.txt
+unreadable='Zvn22Barvotok: datoteke ni mogoce brati "folder": Is a directory'
+check "directory as the test set" "$missing_test_set" folder submission.txt "$unreadable"
 check "/dev/null as the test set" "$missing_test_set" /dev/null submission.txt
-check "directory as the submission" "$missing_submission" input.txt folder
+check "directory as the submission" "$missing_submission" input.txt folder "$unreadable"
 check "/dev/null as the submission" "$missing_submission" input.txt /dev/null
-check "directory as both" "$missing_test_set" folder folder
+check "directory as both" "$missing_test_set" folder folder "$unreadable"
 
 "$exe" eval input.txt submission.txt /dev/null > stdout.txt 2> stderr.txt
 status=$?

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/failing_stream.h"
 
 namespace {
 
@@ -66,6 +69,40 @@ TEST(OpenInput, DirectoryReadsLikeAnEmptyOne) {
   auto input = openInput("/");
   std::string line;
   EXPECT_FALSE(readLine(input, line));
+}
+
+// A read error is no end of file: the lines before it are read, then it
+// raises ReadError, also where it cuts a line short or falls on a line start.
+struct ReadFailureCase {
+  std::size_t goodBytes;
+  std::vector<std::string> linesBefore;
+};
+
+class ReadFailures : public ::testing::TestWithParam<ReadFailureCase> {};
+
+TEST_P(ReadFailures, RaiseAfterTheWholeLinesBeforeThem) {
+  FailingStream input("AB\nCD\r\nEF", GetParam().goodBytes);
+  std::vector<std::string> lines;
+  std::string line;
+  try {
+    while (readLine(input, line)) lines.push_back(line);
+    FAIL() << "the read error was taken for the end of the file";
+  } catch (const ReadError& error) {
+    EXPECT_STREQ(error.what(), std::strerror(EIO));
+  }
+  EXPECT_EQ(lines, GetParam().linesBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, ReadFailures,
+                         ::testing::Values(ReadFailureCase{0, {}}, ReadFailureCase{1, {}},
+                                           ReadFailureCase{3, {"AB"}}, ReadFailureCase{6, {"AB"}},
+                                           ReadFailureCase{7, {"AB", "CD"}},
+                                           ReadFailureCase{8, {"AB", "CD"}}));
+
+TEST(OpenInputFile, SaysWhyAFileReadsAsEmpty) {
+  EXPECT_EQ(openInputFile("/nonexistent/folder/file.txt").openError, ENOENT);
+  EXPECT_EQ(openInputFile("/").openError, EISDIR);
+  EXPECT_EQ(openInputFile("/dev/null").openError, 0);
 }
 
 }  // namespace

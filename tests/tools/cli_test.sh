@@ -45,9 +45,24 @@ printf '000000\nBarvotok\n' >empty-submission.txt
 "$solve" bad.txt >out.txt 2>err.txt; status=$?
 check "solve on a bad test set exits 1" test $status -eq 1
 check "solve on a bad test set repeats the evaluator's report" cmp -s err.txt report.txt
+"$solve" bad.txt --report kept.txt >out.txt 2>err.txt; status=$?
+check "solve --report keeps the evaluator's report on a bad test set" test $status -eq 1 -a "$(cmp kept.txt report.txt && echo same)" = same
 "$solve" missing.txt >out.txt 2>err.txt; status=$?
-check "solve on a missing file exits 1" test $status -eq 1 -a "$(head -n 1 err.txt)" = \
-  "Napaka [Zvn22Barvotok:111]: manjka prva vrstica z imenom naloge"
+check "solve on a missing file names it and exits 1" test $status -eq 1 -a "$(cat err.txt)" = \
+  "barvotok-solve: cannot open missing.txt: No such file or directory"
+
+# Contestant bytes reach the terminal escaped; --report keeps them exact.
+printf 'Bar\033]0;x\007\033[2J\r\n1\n' >hostile.txt
+"$evaluator" eval hostile.txt empty-submission.txt report.txt
+"$solve" hostile.txt --report kept.txt >out.txt 2>err.txt; status=$?
+check "solve escapes a quoted line on standard error" test $status -eq 1 -a "$(head -n 1 err.txt)" = \
+  'Napaka [Zvn22Barvotok:112]: v prvi vrstici bi moral biti niz "Barvotok", ne pa "Bar\x1b]0;x\x07\x1b[2J"'
+check "solve --report keeps the exact bytes" cmp -s kept.txt report.txt
+
+# A tool never replaces a path it did not create.
+ln -s /dev/full full-link
+"$gen" -n 2 -o full-link 2>err.txt; status=$?
+check "gen to a full device exits 1 and keeps the link" test $status -eq 1 -a -L full-link
 
 "$gen" -n 2 -o no-such-folder/set.txt 2>err.txt; status=$?
 check "gen to an unwritable path exits 1" test $status -eq 1 -a -s err.txt
@@ -62,6 +77,16 @@ check "solve exits 0" test $status -eq 0
 "$evaluator" eval set.txt submission.txt report.txt
 expected=$(printf 'OK\n7\n'; awk 'NR > 1 && $1 != "total" {print $1, $5}' table.txt)
 check "the evaluator says OK with the table's move counts" test "$(cat report.txt)" = "$expected"
+ln -s submission.txt submission-link.txt
+cp set.txt own.txt
+ln own.txt own-hard-link.txt
+for output in own.txt ./own.txt own-hard-link.txt; do
+  "$solve" own.txt -q -o "$output" >out.txt 2>err.txt; status=$?
+  check "solve -o $output (its own input) exits 1 and leaves it" test $status -eq 1 -a "$(cmp own.txt set.txt && echo same)" = same
+done
+"$solve" set.txt -q -o submission-link.txt --report kept.txt; status=$?
+check "solve writes through a link without replacing it" test $status -eq 0 -a -L submission-link.txt
+check "solve --report keeps the evaluator's report on the submission written" cmp -s kept.txt report.txt
 
 "$solve" --pad max --drop-last 1 -q set.txt -o unfinished.txt 2>err.txt; status=$?
 check "solve --quiet prints no table" test $status -eq 0 -a ! -s err.txt

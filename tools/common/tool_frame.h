@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "driver/same_file.h"
 
 // The frame that both tools share: the command line is read by `parse`;
 // --help prints `help`; a bad command line prints its message and ends with
@@ -29,17 +30,31 @@ int runTool(std::string_view tool, std::string_view help, int argc, char** argv,
 }
 
 // Where a tool writes: standard output for "-", else the named file, which is
-// created or emptied. A file that cannot be opened is reported and the tool
-// ends with exit status 1.
+// created or emptied, never removed or replaced: it may be a link, a device
+// or a pipe. A file that cannot be opened is reported and the tool ends with
+// exit status 1; so is a file that is one of the tool's `inputs` (the same
+// file, links included), which is then not even opened.
 class OutputTarget {
  public:
-  explicit OutputTarget(const std::string& name) : name_(name) {
-    if (name != "-") file_.open(name, std::ios::binary);
+  explicit OutputTarget(const std::string& name, const std::vector<std::string>& inputs = {}) : name_(name) {
+    if (name == "-") return;
+    for (const std::string& input : inputs) {
+      if (input != "-" && sameFile(name, input)) {
+        clashingInput_ = input;
+        return;
+      }
+    }
+    file_.open(name, std::ios::binary);
   }
 
   bool usable(std::string_view tool) const {
     if (name_ == "-" || file_.is_open()) return true;
-    std::cerr << tool << ": cannot open '" << name_ << "' for writing\n";
+    if (!clashingInput_.empty()) {
+      std::cerr << tool << ": refusing to write '" << name_ << "': it is the input '" << clashingInput_
+                << "'\n";
+    } else {
+      std::cerr << tool << ": cannot open '" << name_ << "' for writing\n";
+    }
     return false;
   }
 
@@ -55,5 +70,6 @@ class OutputTarget {
 
  private:
   std::string name_;
+  std::string clashingInput_;
   std::ofstream file_;
 };

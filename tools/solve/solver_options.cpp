@@ -10,6 +10,8 @@ const std::string_view SOLVER_HELP =
     "A table of moves per test case goes to standard error.\n"
     "\n"
     "  -o, --output FILE      write the submission to FILE instead of standard output\n"
+    "      --report FILE      write the evaluator's exact report to FILE: on the test\n"
+    "                         set with the submission written, or on the bad test set\n"
     "      --strategy NAME    greedy (default): the colour that floods the most cells;\n"
     "                         lookahead: the colour whose best pair of moves floods\n"
     "                         the most cells, or the greedy answer if shorter\n"
@@ -27,8 +29,9 @@ const std::string_view SOLVER_HELP =
     "sections unfinished, which the evaluator rejects.\n"
     "\n"
     "Exit status: 0 on success; 1 when the test set is not valid (the evaluator's\n"
-    "report follows on standard error) or a file cannot be read or written; 2 for a\n"
-    "bad command line.\n";
+    "report follows on standard error, its bytes outside printable ASCII as \\xHH)\n"
+    "or a file cannot be read or written, or is the test set itself; 2 for a bad\n"
+    "command line.\n";
 
 namespace {
 
@@ -54,6 +57,8 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
       options.table = false;
     } else if (cursor.isOption("--output", "-o")) {
       options.output = cursor.value();
+    } else if (cursor.isOption("--report")) {
+      options.report = cursor.value();
     } else if (cursor.isOption("--strategy")) {
       const std::string name = cursor.value();
       const auto strategy = strategyByName(name);

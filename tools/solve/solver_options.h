@@ -11,6 +11,7 @@
 struct SolverOptions {
   std::string input;         // "-" is standard input
   std::string output = "-";  // "-" is standard output
+  std::string report;        // the evaluator's exact report goes here, if named
   Strategy strategy = Strategy::Greedy;
   std::string contestant = "000000";
   SectionShape shape;

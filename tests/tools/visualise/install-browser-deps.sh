@@ -6,18 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-needed=()
-want() { if ! command -v "$1" >/dev/null 2>&1; then needed+=("$2"); fi; }
+source ../../../scripts/lib/packages.sh
 want chromium chromium
 want node nodejs
 want npm npm  # a node that comes with its own npm needs none from Debian
-
-if [ ${#needed[@]} -gt 0 ]; then
-  echo "installing: ${needed[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${needed[@]}"
-fi
+install_wanted --no-install-recommends
 
 if [ ! -f node_modules/playwright-core/package.json ]; then
   # --ignore-scripts: nothing may fetch a browser of its own.
