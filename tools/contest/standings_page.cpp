@@ -18,6 +18,7 @@ th, td { border: 1px solid #c8c8cc; padding: 0.25em 0.5em; text-align: right; ve
 th { background: #eef0f4; cursor: pointer; user-select: none; position: sticky; top: 0; }
 th[aria-sort="ascending"]::after { content: " \25b2"; }
 th[aria-sort="descending"]::after { content: " \25bc"; }
+th.text { text-align: left; }
 th .best { display: block; font-weight: normal; font-size: 0.75em; }
 td.text { text-align: left; word-break: break-all; max-width: 24em; }
 .unidentified { font-style: italic; color: #6b6b70; }
@@ -126,6 +127,17 @@ std::string shade(std::int64_t points, std::int64_t full) {
   return colour;
 }
 
+// Moves scoring ranks equal counts of answers by the moves in all: shown too.
+std::string totalText(const StandingsRow& row, Scoring scoring) {
+  std::string text = std::to_string(row.total);
+  if (scoring == Scoring::moves) {
+    text += "<span class=\"points\">";
+    text += std::to_string(row.movesInAll);
+    text += " moves</span>";
+  }
+  return text;
+}
+
 void writeRow(std::ostream& output, const StandingsRow& row, std::size_t order, const Standings& standings) {
   const JudgedSubmission& submission = row.submission;
   const std::string submissionName = shownSubmission(row);
@@ -141,7 +153,7 @@ void writeRow(std::ostream& output, const StandingsRow& row, std::size_t order, 
   if (submission.verdict != "OK")
     verdict += "<span class=\"message\">" + html(submission.message) + "</span>";
   output << cell(shownVerdict(row), verdict, "class=\"text\"")
-         << cell(std::to_string(row.total), std::to_string(row.total));
+         << cell(std::to_string(row.total), totalText(row, standings.scoring));
   const std::string percent = percentText(row.total, standings.mostPossible);
   output << cell(percent, percent);
   const std::int64_t full = standings.scoring == Scoring::relative ? FULL_POINTS : 1;
@@ -173,8 +185,10 @@ void writeSummary(std::ostream& output, const Standings& standings) {
 
 void writeHeader(std::ostream& output, const Standings& standings) {
   output << "<thead><tr><th data-type=\"number\" aria-sort=\"ascending\">Rank</th>"
-            "<th data-type=\"text\">Contestant</th><th data-type=\"text\">Submission</th>"
-            "<th data-type=\"text\">Verdict</th><th data-type=\"number\" data-first=\"descending\">Total</th>"
+            "<th class=\"text\" data-type=\"text\">Contestant</th><th class=\"text\" "
+            "data-type=\"text\">Submission</th>"
+            "<th class=\"text\" data-type=\"text\">Verdict</th><th data-type=\"number\" "
+            "data-first=\"descending\">Total</th>"
             "<th data-type=\"number\" data-first=\"descending\">%</th>";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
     const JudgedTestCase& testCase = standings.testCases[t];
