@@ -9,26 +9,18 @@
 
 namespace {
 
-void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
-  sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-void bindBlob(sqlite3_stmt* statement, int index, const std::string& bytes) {
-  sqlite3_bind_blob(statement, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
-}
-
-// Runs one statement whose parameters `bind` sets.
-template <typename Bind>
-void run(sqlite3* connection, const char* sql, Bind bind) {
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr) != SQLITE_OK) {
-    throw std::runtime_error(sqlite3_errmsg(connection));
+// Any bytes as an SQL literal: X'..' for a blob, cast for a text.
+std::string blob(const std::string& bytes) {
+  static constexpr char HEX[] = "0123456789abcdef";
+  std::string literal = "X'";
+  for (const char c : bytes) {
+    literal += HEX[static_cast<unsigned char>(c) >> 4];
+    literal += HEX[static_cast<unsigned char>(c) & 15];
   }
-  bind(statement);
-  const int status = sqlite3_step(statement);
-  sqlite3_finalize(statement);
-  if (status != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(connection));
+  return literal + "'";
 }
+
+std::string text(const std::string& bytes) { return "CAST(" + blob(bytes) + " AS TEXT)"; }
 
 }  // namespace
 
@@ -62,47 +54,29 @@ void ResultsFile::execute(const std::string& sql) {
 }
 
 void ResultsFile::addTestSet(const std::string& hash, std::int32_t caseCount) {
-  run(connection_, "INSERT INTO test_sets VALUES (?1, 'input.txt', ?2)", [&](sqlite3_stmt* statement) {
-    bindText(statement, 1, hash);
-    sqlite3_bind_int(statement, 2, caseCount);
-  });
+  const std::string count = std::to_string(caseCount);
+  execute("INSERT INTO test_sets VALUES (" + text(hash) + ", 'input.txt', " + count + ")");
   for (std::int32_t number = 1; number <= caseCount; ++number) {
-    run(connection_, "INSERT INTO test_cases VALUES (?1, ?2, ?3, 2, 5)", [&](sqlite3_stmt* statement) {
-      bindText(statement, 1, hash);
-      sqlite3_bind_int(statement, 2, number);
-      sqlite3_bind_int(statement, 3, number * 10);
-    });
+    const std::string n = std::to_string(number);
+    execute("INSERT INTO test_cases VALUES (" + text(hash) + ", " + n + ", " + n + "0, 2, 5)");
   }
 }
 
 void ResultsFile::addSubmission(const std::string& path, const std::string& contentHash,
                                 const std::string& testSet) {
-  run(connection_, "INSERT INTO submissions VALUES (?1, ?2, 100, ?3)", [&](sqlite3_stmt* statement) {
-    bindText(statement, 1, path);
-    bindText(statement, 2, contentHash);
-    bindText(statement, 3, testSet);
-  });
+  execute("INSERT INTO submissions VALUES (" + text(path) + ", " + text(contentHash) + ", 100, " +
+          text(testSet) + ")");
 }
 
 void ResultsFile::addVerdict(const std::string& contentHash, const std::string& testSet,
                              const std::optional<std::string>& contestant, const std::string& verdict,
                              const std::string& report,
                              const std::vector<std::pair<std::int32_t, std::int32_t>>& sections) {
-  run(connection_, "INSERT INTO verdicts VALUES (?1, ?2, ?3, ?4, ?5)", [&](sqlite3_stmt* statement) {
-    bindText(statement, 1, contentHash);
-    bindText(statement, 2, testSet);
-    if (contestant) bindBlob(statement, 3, *contestant);
-    bindText(statement, 4, verdict);
-    bindBlob(statement, 5, report);
-  });
-  std::int32_t position = 0;
-  for (const auto& [testCase, moves] : sections) {
-    run(connection_, "INSERT INTO sections VALUES (?1, ?2, ?3, ?4, ?5)", [&](sqlite3_stmt* statement) {
-      bindText(statement, 1, contentHash);
-      bindText(statement, 2, testSet);
-      sqlite3_bind_int(statement, 3, ++position);
-      sqlite3_bind_int(statement, 4, testCase);
-      sqlite3_bind_int(statement, 5, moves);
-    });
+  const std::string key = text(contentHash) + ", " + text(testSet);
+  execute("INSERT INTO verdicts VALUES (" + key + ", " + (contestant ? blob(*contestant) : "NULL") + ", " +
+          text(verdict) + ", " + blob(report) + ")");
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    execute("INSERT INTO sections VALUES (" + key + ", " + std::to_string(i + 1) + ", " +
+            std::to_string(sections[i].first) + ", " + std::to_string(sections[i].second) + ")");
   }
 }

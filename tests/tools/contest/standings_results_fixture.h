@@ -31,6 +31,7 @@ class ResultsFile {
   ResultsFile(const ResultsFile&) = delete;
   ResultsFile& operator=(const ResultsFile&) = delete;
 
+  // A test set whose test case n is n*10 by 2 with 5 colours.
   void addTestSet(const std::string& hash, std::int32_t caseCount);
   void addSubmission(const std::string& path, const std::string& contentHash, const std::string& testSet);
   // A verdict with its report; `sections` are (test case, moves) in order.
