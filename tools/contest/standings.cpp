@@ -6,7 +6,7 @@
 
 namespace {
 
-StandingsRow scoredRow(const JudgedSubmission& submission,
+StandingsRow scoredRow(const StandingsSubmission& submission,
                        const std::vector<std::optional<std::int32_t>>& best, Scoring scoring) {
   StandingsRow row{std::nullopt, submission, std::vector<std::int64_t>(best.size()), 0, 0, 0};
   for (std::size_t t = 0; t < best.size(); ++t) {
@@ -28,8 +28,8 @@ std::tuple<std::int64_t, std::int64_t> scoreKey(const StandingsRow& row, Scoring
 // How rows with equal scores stand: by contestant, an unidentified
 // submission by its file name; the path only keeps the order total.
 std::tuple<std::string, bool, const std::string&> contestantKey(const StandingsRow& row) {
-  const JudgedSubmission& submission = row.submission;
-  return {submission.contestant.value_or(fileNameOf(submission.path)), !submission.contestant,
+  const StandingsSubmission& submission = row.submission;
+  return {submission.contestant.value_or(submissionFileName(submission.path)), !submission.contestant,
           submission.path};
 }
 
@@ -63,13 +63,13 @@ std::int64_t relativePoints(std::optional<std::int32_t> best, std::optional<std:
   return (2 * FULL_POINTS * fewest + *moves) / (2 * static_cast<std::int64_t>(*moves));
 }
 
-Standings rankContest(const ContestResults& results, const std::vector<JudgedSubmission>& references,
+Standings rankContest(const StandingsResults& results, const std::vector<StandingsSubmission>& references,
                       Scoring scoring, Counting counting) {
   Standings standings{scoring, counting, results.testSetHash, results.testCases, {}, 0, {}, {}};
   const std::size_t caseCount = results.testCases.size();
   standings.best.resize(caseCount);
   for (const auto* group : {&results.submissions, &references}) {
-    for (const JudgedSubmission& submission : *group) {
+    for (const StandingsSubmission& submission : *group) {
       for (std::size_t t = 0; t < caseCount; ++t) {
         const std::optional<std::int32_t> moves = submission.fewestMoves[t];
         if (moves && (!standings.best[t] || *moves < *standings.best[t])) standings.best[t] = moves;
@@ -80,7 +80,7 @@ Standings rankContest(const ContestResults& results, const std::vector<JudgedSub
       static_cast<std::int64_t>(caseCount) * (scoring == Scoring::relative ? FULL_POINTS : 1);
 
   std::vector<StandingsRow> rows;
-  for (const JudgedSubmission& submission : results.submissions) {
+  for (const StandingsSubmission& submission : results.submissions) {
     rows.push_back(scoredRow(submission, standings.best, scoring));
   }
   standings.ranked = countedRows(std::move(rows), scoring, counting);
@@ -96,7 +96,7 @@ Standings rankContest(const ContestResults& results, const std::vector<JudgedSub
         i > 0 && scoreKey(standings.ranked[i], scoring) == scoreKey(standings.ranked[i - 1], scoring);
     standings.ranked[i].rank = tied ? standings.ranked[i - 1].rank : static_cast<std::int64_t>(i + 1);
   }
-  for (const JudgedSubmission& reference : references) {
+  for (const StandingsSubmission& reference : references) {
     standings.references.push_back(scoredRow(reference, standings.best, scoring));
   }
   return standings;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "contest/contest_results.h"
+#include "contest/standings_results.h"
 
 // How test cases score: relative to the best answer known (points out of
 // 10^9 each), or by the number answered and then the fewest moves in all.
@@ -18,7 +18,7 @@ inline constexpr std::int64_t FULL_POINTS = 1'000'000'000;
 // One row of the table: a contestant's counted submission, or a reference.
 struct StandingsRow {
   std::optional<std::int64_t> rank;  // none for a reference
-  JudgedSubmission submission;
+  StandingsSubmission submission;
   std::vector<std::int64_t> points;  // per test case
   std::int64_t total = 0;            // relative: the sum of points; moves: test cases answered
   std::int32_t answered = 0;
@@ -29,7 +29,7 @@ struct Standings {
   Scoring scoring = Scoring::relative;
   Counting counting = Counting::best;
   std::string testSetHash;
-  std::vector<JudgedTestCase> testCases;
+  std::vector<StandingsTestCase> testCases;
   std::vector<std::optional<std::int32_t>> best;  // per test case: the fewest moves known
   std::int64_t mostPossible = 0;                  // the total of a row that is best everywhere
   std::vector<StandingsRow> ranked;               // in rank order, equals by contestant
@@ -42,7 +42,7 @@ std::int64_t relativePoints(std::optional<std::int32_t> best, std::optional<std:
 
 // The contest ranked: each contestant's counted submission (an unidentified
 // submission alone under its file name), with the references set apart.
-Standings rankContest(const ContestResults& results, const std::vector<JudgedSubmission>& references,
+Standings rankContest(const StandingsResults& results, const std::vector<StandingsSubmission>& references,
                       Scoring scoring, Counting counting);
 
 // total / mostPossible as a percentage with three decimals ("97.125").

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "common/tool_frame.h"
-#include "contest/results_database.h"
+#include "contest/results_reader.h"
 #include "contest/standings_input.h"
 #include "contest/standings_options.h"
 
@@ -26,7 +26,7 @@ void checkOutputIsNoInput(const StandingsOptions& options) {
   if (options.input) inputs.push_back(*options.input);
   for (const std::string& input : inputs) {
     if (samePath(options.output, input)) {
-      throw ResultsError("the output '" + options.output + "' is also an input");
+      throw StandingsError("the output '" + options.output + "' is also an input");
     }
   }
 }
@@ -34,19 +34,19 @@ void checkOutputIsNoInput(const StandingsOptions& options) {
 int run(const StandingsOptions& options) {
   checkOutputIsNoInput(options);
   std::optional<std::string> testSetHash;
-  std::vector<JudgedSubmission> references;
+  std::vector<StandingsSubmission> references;
   if (options.input) {
     testSetHash = testSetFileHash(*options.input);
     if (!options.references.empty()) {
       TestSet testSet;
-      if (!readCheckedTestSet(*options.input, testSet)) return 1;
+      if (!readReferenceTestSet(*options.input, testSet)) return 1;
       for (const std::string& path : options.references) references.push_back(judgeReference(testSet, path));
     }
   }
-  const ContestResults results = readContestResults(options.results, testSetHash);
+  const StandingsResults results = readStandingsResults(options.results, testSetHash);
   if (!references.empty() && references.front().fewestMoves.size() != results.testCases.size()) {
-    throw ResultsError("the results record " + std::to_string(results.testCases.size()) +
-                       " test cases for the test set of '" + *options.input + "'");
+    throw StandingsError("the results record " + std::to_string(results.testCases.size()) +
+                         " test cases for the test set of '" + *options.input + "'");
   }
   if (results.unjudged > 0) {
     std::cerr << TOOL << ": " << results.unjudged
@@ -77,7 +77,7 @@ int runStandingsCommand(const std::vector<std::string>& arguments) {
   }
   try {
     return run(options);
-  } catch (const ResultsError& error) {
+  } catch (const StandingsError& error) {
     std::cerr << TOOL << ": " << error.what() << "\n";
     return 1;
   }

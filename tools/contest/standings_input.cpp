@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "common/escaped_bytes.h"
-#include "contest/results_database.h"
+#include "contest/results_reader.h"
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
 #include "testset/test_set_reader.h"
@@ -22,7 +22,7 @@ struct StateFree {
 // Keeps what the evaluator's walk says of the header and the passed sections.
 class ReferenceObserver : public SectionObserver {
  public:
-  explicit ReferenceObserver(JudgedSubmission& reference) : reference_(reference) {}
+  explicit ReferenceObserver(StandingsSubmission& reference) : reference_(reference) {}
 
   void headerPassed(std::string_view contestantNumber) override {
     reference_.contestant = std::string(contestantNumber);
@@ -34,7 +34,7 @@ class ReferenceObserver : public SectionObserver {
   }
 
  private:
-  JudgedSubmission& reference_;
+  StandingsSubmission& reference_;
 };
 
 }  // namespace
@@ -43,13 +43,13 @@ std::string testSetFileHash(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   const std::unique_ptr<XXH3_state_t, StateFree> state(XXH3_createState());
   if (!file || !state || XXH3_128bits_reset(state.get()) == XXH_ERROR) {
-    throw ResultsError("cannot read test set '" + path + "'");
+    throw StandingsError("cannot read test set '" + path + "'");
   }
   std::array<char, 1 << 16> buffer{};
   while (file.read(buffer.data(), buffer.size()) || file.gcount() > 0) {
     XXH3_128bits_update(state.get(), buffer.data(), static_cast<std::size_t>(file.gcount()));
   }
-  if (file.bad()) throw ResultsError("cannot read test set '" + path + "'");
+  if (file.bad()) throw StandingsError("cannot read test set '" + path + "'");
   XXH128_canonical_t canonical;
   XXH128_canonicalFromHash(&canonical, XXH3_128bits_digest(state.get()));
   static constexpr char HEX[] = "0123456789abcdef";
@@ -61,7 +61,7 @@ std::string testSetFileHash(const std::string& path) {
   return hex;
 }
 
-bool readCheckedTestSet(const std::string& path, TestSet& testSet) {
+bool readReferenceTestSet(const std::string& path, TestSet& testSet) {
   bool read = false;
   const std::string report = reportOf([&] {
     readTestSet(path, testSet);
@@ -72,18 +72,18 @@ bool readCheckedTestSet(const std::string& path, TestSet& testSet) {
   return read;
 }
 
-JudgedSubmission judgeReference(const TestSet& testSet, const std::string& path) {
+StandingsSubmission judgeReference(const TestSet& testSet, const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw ResultsError("cannot read reference '" + path + "'");
-  JudgedSubmission reference{
+  if (!file) throw StandingsError("cannot read reference '" + path + "'");
+  StandingsSubmission reference{
       path, std::nullopt, {}, {}, std::vector<std::optional<std::int32_t>>(testSet.size())};
   ReferenceObserver observer(reference);
   const std::string report = reportOf([&] { return evaluateSubmission(testSet, file, &observer); });
   const std::string firstLine = report.substr(0, report.find('\n'));
-  reference.verdict = verdictOfReportLine(firstLine);
+  reference.verdict = verdictOfFirstLine(firstLine);
   reference.message = shownReportLine(firstLine, firstLine.size());
   if (reference.verdict != "OK") {
-    throw ResultsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);
+    throw StandingsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);
   }
   return reference;
 }

@@ -34,7 +34,7 @@ std::string jsonString(const std::string& text) {
 std::string jsonMoves(std::optional<std::int32_t> moves) { return moves ? std::to_string(*moves) : "null"; }
 
 void writeRow(std::ostream& output, const StandingsRow& row, std::int64_t mostPossible) {
-  const JudgedSubmission& submission = row.submission;
+  const StandingsSubmission& submission = row.submission;
   output << "{\"rank\":" << (row.rank ? std::to_string(*row.rank) : "null")
          << ",\"contestant\":" << (submission.contestant ? jsonString(shownContestant(row)) : "null")
          << ",\"submission\":" << jsonString(shownSubmission(row))
@@ -66,7 +66,7 @@ void writeStandingsJson(std::ostream& output, const Standings& standings) {
          << ",\"test_set\":" << jsonString(escapedBytes(standings.testSetHash))
          << ",\"most_possible\":" << standings.mostPossible << ",\n\"test_cases\":[";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
-    const JudgedTestCase& testCase = standings.testCases[t];
+    const StandingsTestCase& testCase = standings.testCases[t];
     output << (t > 0 ? "," : "") << "{\"number\":" << testCase.number << ",\"w\":" << testCase.w
            << ",\"h\":" << testCase.h << ",\"b\":" << testCase.b
            << ",\"best\":" << jsonMoves(standings.best[t]) << "}";

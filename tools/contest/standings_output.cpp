@@ -29,7 +29,9 @@ std::string shownContestant(const StandingsRow& row) {
   return row.submission.contestant ? escapedBytes(*row.submission.contestant) : std::string();
 }
 
-std::string shownSubmission(const StandingsRow& row) { return escapedBytes(fileNameOf(row.submission.path)); }
+std::string shownSubmission(const StandingsRow& row) {
+  return escapedBytes(submissionFileName(row.submission.path));
+}
 
 std::string shownVerdict(const StandingsRow& row) { return escapedBytes(row.submission.verdict); }
 

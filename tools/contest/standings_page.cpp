@@ -139,7 +139,7 @@ std::string totalText(const StandingsRow& row, Scoring scoring) {
 }
 
 void writeRow(std::ostream& output, const StandingsRow& row, std::size_t order, const Standings& standings) {
-  const JudgedSubmission& submission = row.submission;
+  const StandingsSubmission& submission = row.submission;
   const std::string submissionName = shownSubmission(row);
   output << "<tr data-order=\"" << order << "\">"
          << cell(row.rank ? std::to_string(*row.rank) : "0", rankText(row));
@@ -191,7 +191,7 @@ void writeHeader(std::ostream& output, const Standings& standings) {
             "data-first=\"descending\">Total</th>"
             "<th data-type=\"number\" data-first=\"descending\">%</th>";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
-    const JudgedTestCase& testCase = standings.testCases[t];
+    const StandingsTestCase& testCase = standings.testCases[t];
     output << "<th data-type=\"number\" data-first=\"descending\" title=\"" << testCase.w << " &times; "
            << testCase.h << ", " << testCase.b << " colours\">" << testCase.number
            << "<span class=\"best\">best " << movesText(standings.best[t]) << "</span></th>";

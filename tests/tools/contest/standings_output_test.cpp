@@ -12,7 +12,7 @@ namespace {
 // markup, backslash, NUL, a byte above 127), a hostile file name, an
 // unidentified failure, and a reference.
 Standings hostileStandings() {
-  ContestResults results;
+  StandingsResults results;
   results.testSetHash = "0123abcd";
   results.testCases = {{1, 3, 2, 4}, {2, 1, 1, 1}};
   using Moves = std::vector<std::optional<std::int32_t>>;
@@ -21,7 +21,7 @@ Standings hostileStandings() {
       {"subs/plain", "2\\2222", "OK", "OK", Moves{4, 0}},
       {"subs/\x01weird\xff", std::nullopt, "221", "Napaka [Zvn22Barvotok:221]: ... '\\x00<'", Moves(2)},
   };
-  const std::vector<JudgedSubmission> references = {{"ref/solver", "000000", "OK", "OK", Moves{2, 0}}};
+  const std::vector<StandingsSubmission> references = {{"ref/solver", "000000", "OK", "OK", Moves{2, 0}}};
   return rankContest(results, references, Scoring::relative, Counting::best);
 }
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "contest/results_database.h"
+#include "contest/results_reader.h"
 #include "contest/standings.h"
 #include "contest/standings_input.h"
 #include "contest/standings_output.h"
@@ -17,14 +17,14 @@ constexpr const char* FAILED_REPORT = "Napaka [Zvn22Barvotok:190]: na koncu barv
 std::string csvOf(const std::vector<std::string>& paths, Counting counting = Counting::best) {
   std::ostringstream csv;
   writeStandingsCsv(csv,
-                    rankContest(readContestResults(paths, std::nullopt), {}, Scoring::relative, counting));
+                    rankContest(readStandingsResults(paths, std::nullopt), {}, Scoring::relative, counting));
   return csv.str();
 }
 
 std::string errorOf(const std::vector<std::string>& paths, const std::optional<std::string>& testSet = {}) {
   try {
-    readContestResults(paths, testSet);
-  } catch (const ResultsError& error) {
+    readStandingsResults(paths, testSet);
+  } catch (const StandingsError& error) {
     return error.what();
   }
   return "no error";
@@ -109,11 +109,11 @@ TEST(StandingsResults, OneTestSetIsRankedAndNeverMixedWithAnother) {
             "the results hold verdicts for several test sets; name the one to rank with --input:\n"
             "  new (input.txt)\n  old (input.txt)");
   EXPECT_EQ(errorOf({path}, "other"), "the results hold no verdicts for test set other");
-  const ContestResults results = readContestResults({path}, "new");
+  const StandingsResults results = readStandingsResults({path}, "new");
   ASSERT_EQ(results.submissions.size(), 1u);
   EXPECT_EQ(results.submissions[0].fewestMoves[0], 9);
   EXPECT_EQ(results.unjudged, 1);  // subs/b has no verdict yet
-  EXPECT_EQ(results.testCases, (std::vector<JudgedTestCase>{{1, 10, 2, 5}}));
+  EXPECT_EQ(results.testCases, (std::vector<StandingsTestCase>{{1, 10, 2, 5}}));
 }
 
 TEST(StandingsResults, DisagreementsBetweenDatabasesAreRefused) {
@@ -145,7 +145,7 @@ TEST(StandingsResults, AFailureShowsItsFirstLineSafelyAndCut) {
     file.addSubmission("b", "hb", "t1");
     file.addVerdict("hb", "t1", std::nullopt, "190", huge + "\n-1\n");
   }
-  const ContestResults results = readContestResults({path}, std::nullopt);
+  const StandingsResults results = readStandingsResults({path}, std::nullopt);
   ASSERT_EQ(results.submissions.size(), 2u);
   EXPECT_EQ(results.submissions[0].message,
             "Napaka [Zvn22Barvotok:221]: v prvi vrstici ... 'a\\x00\\xff\\x5c'");
@@ -165,12 +165,12 @@ TEST(StandingsInput, ReferencesAreJudgedByTheEvaluator) {
   const std::string input = scratch.file("input.txt");
   std::ofstream(input) << "Barvotok\n2\n\n1\n3 2 4\n1 1 2\n3 4 1\n\n2\n1 1 1\n1\n";
   TestSet testSet;
-  ASSERT_TRUE(readCheckedTestSet(input, testSet));
+  ASSERT_TRUE(readReferenceTestSet(input, testSet));
 
   const std::string good = scratch.file("solver.txt");
   std::ofstream(good) << "1a\xff"
                          "456\nBarvotok\n\n1\n5\n1 2 3 1 4\n1\n4\n2 3 4 1\n";
-  const JudgedSubmission reference = judgeReference(testSet, good);
+  const StandingsSubmission reference = judgeReference(testSet, good);
   EXPECT_EQ(reference.contestant,
             "1a\xff"
             "456");
@@ -182,7 +182,7 @@ TEST(StandingsInput, ReferencesAreJudgedByTheEvaluator) {
   try {
     judgeReference(testSet, bad);
     ADD_FAILURE() << "a failing reference was accepted";
-  } catch (const ResultsError& error) {
+  } catch (const StandingsError& error) {
     EXPECT_EQ(
         std::string(error.what()).rfind("reference '" + bad + "' fails the evaluator's checks: Napaka [", 0),
         0u)

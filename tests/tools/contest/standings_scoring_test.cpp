@@ -10,17 +10,17 @@ namespace {
 using Moves = std::vector<std::optional<std::int32_t>>;
 constexpr std::optional<std::int32_t> NONE;
 
-JudgedSubmission passed(const std::string& path, std::optional<std::string> contestant, Moves moves) {
+StandingsSubmission passed(const std::string& path, std::optional<std::string> contestant, Moves moves) {
   return {path, std::move(contestant), "OK", "OK", std::move(moves)};
 }
 
-JudgedSubmission failed(const std::string& path, std::optional<std::string> contestant,
-                        std::size_t caseCount) {
+StandingsSubmission failed(const std::string& path, std::optional<std::string> contestant,
+                           std::size_t caseCount) {
   return {path, std::move(contestant), "190", "Napaka [Zvn22Barvotok:190]: ...", Moves(caseCount)};
 }
 
-ContestResults contest(std::vector<JudgedSubmission> submissions) {
-  ContestResults results{std::string(1, 't'), {}, {}, 0};
+StandingsResults contest(std::vector<StandingsSubmission> submissions) {
+  StandingsResults results{std::string(1, 't'), {}, {}, 0};
   for (std::int32_t number = 1; number <= static_cast<std::int32_t>(submissions.front().fewestMoves.size());
        ++number) {
     results.testCases.push_back({number, 10, 10, 5});
@@ -35,13 +35,13 @@ std::vector<std::string> table(const Standings& standings) {
   std::vector<std::string> lines;
   for (const auto* rows : {&standings.ranked, &standings.references}) {
     for (const StandingsRow& row : *rows) {
-      const JudgedSubmission& submission = row.submission;
+      const StandingsSubmission& submission = row.submission;
       std::string line = row.rank ? std::to_string(*row.rank) : "ref";
       // Appended piece by piece: GCC 12 misreads chained concatenation (-Wrestrict).
       line += ' ';
-      line += submission.contestant.value_or(std::string(1, '?').append(fileNameOf(submission.path)));
+      line += submission.contestant.value_or(std::string(1, '?').append(submissionFileName(submission.path)));
       line += ' ';
-      line += fileNameOf(submission.path);
+      line += submissionFileName(submission.path);
       line += ' ';
       line += std::to_string(row.total);
       lines.push_back(line);
@@ -52,8 +52,8 @@ std::vector<std::string> table(const Standings& standings) {
 
 struct RankingCase {
   const char* name;
-  std::vector<JudgedSubmission> submissions;
-  std::vector<JudgedSubmission> references;
+  std::vector<StandingsSubmission> submissions;
+  std::vector<StandingsSubmission> references;
   Scoring scoring;
   Counting counting;
   std::vector<std::string> expected;

@@ -1,4 +1,4 @@
-#include "contest/results_database.h"
+#include "contest/results_reader.h"
 
 #include <sqlite3.h>
 
@@ -61,9 +61,9 @@ class Query {
  private:
   [[noreturn]] void fail(sqlite3* connection) const {
     if (sqlite3_errcode(connection) == SQLITE_NOTADB) {
-      throw ResultsError(quoted(path_) + " is not a results database of barvotok-contest");
+      throw StandingsError(quoted(path_) + " is not a results database of barvotok-contest");
     }
-    throw ResultsError("cannot read results database " + quoted(path_) + ": " + sqlite3_errmsg(connection));
+    throw StandingsError("cannot read results database " + quoted(path_) + ": " + sqlite3_errmsg(connection));
   }
 
   std::string path_;
@@ -71,23 +71,23 @@ class Query {
 };
 
 // A results database, open read-only, its kind and version checked.
-class ResultsDatabase {
+class ResultsReader {
  public:
-  explicit ResultsDatabase(const std::string& path) : path_(path) {
+  explicit ResultsReader(const std::string& path) : path_(path) {
     sqlite3* connection = nullptr;
     const int status = sqlite3_open_v2(path.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr);
     connection_.reset(connection);
     if (status != SQLITE_OK) {
-      throw ResultsError("cannot open results database " + quoted(path) + ": " +
-                         (connection != nullptr ? sqlite3_errmsg(connection) : "out of memory"));
+      throw StandingsError("cannot open results database " + quoted(path) + ": " +
+                           (connection != nullptr ? sqlite3_errmsg(connection) : "out of memory"));
     }
     if (pragma("application_id") != RESULTS_APPLICATION_ID) {
-      throw ResultsError(quoted(path) + " is not a results database of barvotok-contest");
+      throw StandingsError(quoted(path) + " is not a results database of barvotok-contest");
     }
     const std::int64_t version = pragma("user_version");
     if (version != RESULTS_SCHEMA_VERSION) {
-      throw ResultsError(quoted(path) + " has results of schema version " + std::to_string(version) +
-                         "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION));
+      throw StandingsError(quoted(path) + " has results of schema version " + std::to_string(version) +
+                           "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION));
     }
   }
 
@@ -108,12 +108,12 @@ class ResultsDatabase {
 
 struct TestSetRecord {
   std::int64_t caseCount = 0;
-  std::vector<JudgedTestCase> testCases;
+  std::vector<StandingsTestCase> testCases;
   bool operator==(const TestSetRecord&) const = default;
 };
 
 // What a database says about one test set.
-TestSetRecord testSetRecord(const ResultsDatabase& database, const std::string& hash) {
+TestSetRecord testSetRecord(const ResultsReader& database, const std::string& hash) {
   TestSetRecord record;
   Query count = database.query("SELECT case_count FROM test_sets WHERE hash = ?1", hash);
   if (count.next()) record.caseCount = count.number(0);
@@ -127,25 +127,25 @@ TestSetRecord testSetRecord(const ResultsDatabase& database, const std::string& 
   return record;
 }
 
-std::string chosenTestSet(const std::vector<ResultsDatabase>& databases,
+std::string chosenTestSet(const std::vector<ResultsReader>& databases,
                           const std::optional<std::string>& testSetHash) {
   std::map<std::string, std::string> testSets;  // hash -> a file name it was judged under
-  for (const ResultsDatabase& database : databases) {
+  for (const ResultsReader& database : databases) {
     Query rows = database.query("SELECT hash, file_name FROM test_sets");
     while (rows.next()) testSets.emplace(rows.bytes(0), rows.bytes(1));
   }
   if (testSetHash) {
     if (!testSets.contains(*testSetHash)) {
-      throw ResultsError("the results hold no verdicts for test set " + *testSetHash);
+      throw StandingsError("the results hold no verdicts for test set " + *testSetHash);
     }
     return *testSetHash;
   }
-  if (testSets.empty()) throw ResultsError("the results hold no judged test set");
+  if (testSets.empty()) throw StandingsError("the results hold no judged test set");
   if (testSets.size() > 1) {
     std::string list;
     for (const auto& [hash, fileName] : testSets) list += "\n  " + hash + " (" + terminalText(fileName) + ")";
-    throw ResultsError("the results hold verdicts for several test sets; name the one to rank with --input:" +
-                       list);
+    throw StandingsError(
+        "the results hold verdicts for several test sets; name the one to rank with --input:" + list);
   }
   return testSets.begin()->first;
 }
@@ -159,7 +159,7 @@ struct VerdictRecord {
   auto key() const { return std::tie(verdict, message, contestant); }
 };
 
-void readVerdicts(const ResultsDatabase& database, const std::string& testSet, std::int64_t caseCount,
+void readVerdicts(const ResultsReader& database, const std::string& testSet, std::int64_t caseCount,
                   std::map<std::string, VerdictRecord>& verdicts) {
   // Only the report's first line is shown, so a report that quotes a huge
   // line is never read whole into memory.
@@ -185,8 +185,8 @@ void readVerdicts(const ResultsDatabase& database, const std::string& testSet, s
   while (sections.next()) {
     const std::int64_t testCase = sections.number(1);
     if (testCase < 1 || testCase > caseCount) {
-      throw ResultsError(quoted(database.path()) + " holds a section for test case " +
-                         std::to_string(testCase) + " of a test set of " + std::to_string(caseCount));
+      throw StandingsError(quoted(database.path()) + " holds a section for test case " +
+                           std::to_string(testCase) + " of a test set of " + std::to_string(caseCount));
     }
     const auto found = read.find(sections.bytes(0));
     if (found != read.end()) {
@@ -202,35 +202,35 @@ void readVerdicts(const ResultsDatabase& database, const std::string& testSet, s
   }
 }
 
-void readSubmissions(const ResultsDatabase& database, const std::string& testSet,
+void readSubmissions(const ResultsReader& database, const std::string& testSet,
                      std::map<std::string, std::string>& hashByPath) {
   Query rows = database.query("SELECT path, hash FROM submissions WHERE test_set = ?1", testSet);
   while (rows.next()) {
     const auto [place, inserted] = hashByPath.emplace(rows.bytes(0), rows.bytes(1));
     if (!inserted && place->second != rows.bytes(1)) {
-      throw ResultsError("submission " + quoted(place->first) +
-                         " was judged with different contents in two results databases");
+      throw StandingsError("submission " + quoted(place->first) +
+                           " was judged with different contents in two results databases");
     }
   }
 }
 
 }  // namespace
 
-ContestResults readContestResults(const std::vector<std::string>& paths,
-                                  const std::optional<std::string>& testSetHash) {
-  std::vector<ResultsDatabase> databases;
+StandingsResults readStandingsResults(const std::vector<std::string>& paths,
+                                      const std::optional<std::string>& testSetHash) {
+  std::vector<ResultsReader> databases;
   databases.reserve(paths.size());
   for (const std::string& path : paths) databases.emplace_back(path);
 
-  ContestResults results;
+  StandingsResults results;
   results.testSetHash = chosenTestSet(databases, testSetHash);
   std::optional<TestSetRecord> testSet;
-  for (const ResultsDatabase& database : databases) {
+  for (const ResultsReader& database : databases) {
     TestSetRecord record = testSetRecord(database, results.testSetHash);
     if (record.caseCount == 0 && record.testCases.empty()) continue;  // not judged into this one
     if (testSet && !(*testSet == record)) {
-      throw ResultsError("the results databases disagree about the test cases of test set " +
-                         results.testSetHash);
+      throw StandingsError("the results databases disagree about the test cases of test set " +
+                           results.testSetHash);
     }
     testSet = std::move(record);
   }
@@ -239,7 +239,7 @@ ContestResults readContestResults(const std::vector<std::string>& paths,
     results.testCases.push_back({static_cast<std::int32_t>(number), 0, 0, 0});
   }
   if (testSet) {
-    for (const JudgedTestCase& testCase : testSet->testCases) {
+    for (const StandingsTestCase& testCase : testSet->testCases) {
       if (testCase.number >= 1 && testCase.number <= caseCount)
         results.testCases[testCase.number - 1] = testCase;
     }
@@ -247,7 +247,7 @@ ContestResults readContestResults(const std::vector<std::string>& paths,
 
   std::map<std::string, std::string> hashByPath;
   std::map<std::string, VerdictRecord> verdicts;
-  for (const ResultsDatabase& database : databases) {
+  for (const ResultsReader& database : databases) {
     readSubmissions(database, results.testSetHash, hashByPath);
     readVerdicts(database, results.testSetHash, caseCount, verdicts);
   }
@@ -258,7 +258,7 @@ ContestResults readContestResults(const std::vector<std::string>& paths,
       continue;
     }
     const VerdictRecord& record = verdict->second;
-    JudgedSubmission submission{
+    StandingsSubmission submission{
         path, record.contestant, record.verdict, record.message,
         std::vector<std::optional<std::int32_t>>(static_cast<std::size_t>(caseCount))};
     if (record.verdict == "OK") {

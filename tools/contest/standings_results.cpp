@@ -1,8 +1,8 @@
-#include "contest/contest_results.h"
+#include "contest/standings_results.h"
 
 #include "common/escaped_bytes.h"
 
-std::string fileNameOf(const std::string& path) {
+std::string submissionFileName(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -13,7 +13,7 @@ std::string shownReportLine(const std::string& head, std::size_t lineLength, std
          " bytes in all)";
 }
 
-std::string verdictOfReportLine(const std::string& line) {
+std::string verdictOfFirstLine(const std::string& line) {
   if (line == "OK") return "OK";
   constexpr std::string_view PREFIX = "Napaka [Zvn22Barvotok:";
   if (!line.starts_with(PREFIX)) return "unexpected";

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "contest/contest_results.h"
+#include "contest/standings_results.h"
 
 // A results database that cannot be used: the tool prints the message and
 // ends with exit status 1.
-class ResultsError : public std::runtime_error {
+class StandingsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -17,7 +17,7 @@ class ResultsError : public std::runtime_error {
 // Reads, read-only, what the databases at `paths` hold about one test set:
 // the one named by `testSetHash`, or else the only one they hold. Verdicts
 // are joined to submissions by content across all the databases, so shards
-// merge. Throws ResultsError for a file that is not a results database,
+// merge. Throws StandingsError for a file that is not a results database,
 // several test sets and no choice, or databases that disagree.
-ContestResults readContestResults(const std::vector<std::string>& paths,
-                                  const std::optional<std::string>& testSetHash);
+StandingsResults readStandingsResults(const std::vector<std::string>& paths,
+                                      const std::optional<std::string>& testSetHash);
