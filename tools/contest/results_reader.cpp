@@ -2,11 +2,9 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <set>
 #include <string_view>
 #include <tuple>
 
@@ -81,6 +79,7 @@ class ResultsReader {
       throw StandingsError("cannot open results database " + quoted(path) + ": " +
                            (connection != nullptr ? sqlite3_errmsg(connection) : "out of memory"));
     }
+    sqlite3_busy_timeout(connection, 10000);  // a judge's commit is waited for, not failed on
     if (pragma("application_id") != RESULTS_APPLICATION_ID) {
       throw StandingsError(quoted(path) + " is not a results database of barvotok-contest");
     }
@@ -89,6 +88,9 @@ class ResultsReader {
       throw StandingsError(quoted(path) + " has results of schema version " + std::to_string(version) +
                            "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION));
     }
+    // One snapshot throughout, even while a judge writes (the transaction
+    // ends when the file is closed).
+    query("BEGIN").next();
   }
 
   Query query(std::string_view sql, const std::string& testSet = {}) const {

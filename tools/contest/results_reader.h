@@ -7,8 +7,9 @@
 
 #include "contest/standings_results.h"
 
-// A results database that cannot be used: the tool prints the message and
-// ends with exit status 1.
+// What stops the standings short of a bad command line (a file that cannot
+// be read or is no results database, a failing reference, an output that
+// is an input): the tool prints the message and ends with exit status 1.
 class StandingsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
