@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
   registerReadingBenchmarks(store);
   // Our reporter replaces the library's, which would have taken colour
   // only on a terminal; so does this one.
-  RatioTable table(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
-                                         : benchmark::ConsoleReporter::OO_Tabular);
+  RatioTable table(isatty(STDOUT_FILENO) != 0 ? benchmark::ConsoleReporter::OO_Defaults
+                                              : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&table);
   benchmark::Shutdown();
   return 0;
