@@ -55,6 +55,6 @@ for (let run = 0; run < runs; run++) {
   await tab.close();
 }
 await context.close();
-console.log(`page ready (load, decode, replay, first frame): median ${median(readyTimes).toFixed(0)} ms over ${runs} loads`);
+console.log(`page ready (load, decode, first frame): median ${median(readyTimes).toFixed(0)} ms over ${runs} loads`);
 console.log(`show(any move): median ${median(showTimes).toFixed(1)} ms, slowest ${Math.max(...showTimes).toFixed(1)} ms over ${showTimes.length} jumps`);
 fs.rmSync(scratch, { recursive: true, force: true });
