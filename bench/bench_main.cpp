@@ -65,6 +65,8 @@ std::vector<char*> benchmarkArguments(int argc, char** argv, std::vector<std::st
 int main(int argc, char** argv) {
   BenchOptions options;
   // A comparison wants medians: five repetitions, their aggregates only.
+  // It lives as long as `arguments`, which points into it.
+  // cppcheck-suppress variableScope
   std::vector<std::string> defaults{"--benchmark_repetitions=5", "--benchmark_display_aggregates_only=true"};
   std::vector<char*> arguments;
   try {

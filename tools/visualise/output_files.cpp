@@ -15,6 +15,10 @@ bool sameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, unknown);
 }
 
+[[noreturn]] void refuse(const std::string& output, const std::string& why) {
+  throw VisualiseError{"will not write " + output + ": " + why + "; nothing written"};
+}
+
 }  // namespace
 
 std::unique_ptr<std::istream> openForReading(const std::string& name) {
@@ -34,13 +38,12 @@ void refuseClashes(const std::vector<std::string>& inputs, const std::vector<std
     if (output == "-") continue;
     for (const std::string& input : inputs) {
       if (sameFile(output, input)) {
-        throw VisualiseError{"will not write " + output + ": it is the same file as " + input +
-                             ", which it would destroy; nothing written"};
+        refuse(output, "it is the same file as " + input + ", which it would destroy");
       }
     }
     for (std::size_t j = i + 1; j < outputs.size(); ++j) {
       if (output == outputs[j] || sameFile(output, outputs[j])) {
-        throw VisualiseError{"the page and the PNG both name " + output + "; nothing written"};
+        refuse(output, "the page and the PNG both name it");
       }
     }
   }
