@@ -87,7 +87,7 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
       .bytes("cells", colourBytes(testCase.cells))
       .boolean("replayed", view.replayed())
       .bytes("moves", colourBytes(view.playedMoves))
-      .bytes("floodTurns", floodTurnBytes(view.replay.turnOfCell(), never))
+      .bytes("floodTurns", floodTurnBytes(view.replay.turnOfCell(), testCase.w, never))
       .bytes("absorbed", absorbedBytes(view.replay.absorbed()));
   if (view.badMove) {
     data.raw("badMove",

@@ -72,8 +72,9 @@ TEST_F(PageTest, DataCarriesGridMovesRecordAndVerdictCompactly) {
            std::string(R"("section":2,"sectionLine":6,"testCase":1,"w":3,"h":2,"b":2,)"),
            R"("cells":")" + toBase64(std::string{1, 2, 1, 2, 2, 1}) + "\"",
            R"("replayed":true,"moves":")" + toBase64(std::string{2}) + "\"",
-           // Turns 0 1 - 1 1 -, where - (never) counts as turn 2, one past the moves played.
-           R"("floodTurns":")" + toBase64(std::string{0, 2, 2, 1, 0, 2}) + "\"",
+           // Turns 0 1 - / 1 1 -, where - (never) counts as turn 2, one past the moves
+           // played; predicted 0 0 1 / 0 1 2.
+           R"("floodTurns":")" + toBase64(std::string{0, 2, 2, 2, 0, 0}) + "\"",
            R"("absorbed":")" + toBase64(std::string{1, 3}) + "\"",
            std::string(R"("badMove":{"turn":2,"colour":2147483647},"firstUnflooded":null)"),
            R"("verdict":{"passed":false,"checkLine":169,"message":")" + toBase64("2. barvanje") +

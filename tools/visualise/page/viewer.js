@@ -32,14 +32,24 @@
     };
   }
 
-  // Each cell's flood turn, written as zigzag differences from the cell before.
-  function decodeFloodTurns(bytes, cellCount) {
-    const turns = new Int32Array(cellCount), next = numberReader(bytes);
-    let turn = 0;
-    for (let cell = 0; cell < cellCount; cell++) {
-      const folded = next();
-      turn += folded % 2 === 1 ? -(folded + 1) / 2 : folded / 2;
-      turns[cell] = turn;
+  // The turn that the tool predicted for a cell from those decoded before it:
+  // the median edge predictor over its left, upper and upper-left neighbours.
+  function predictedTurn(turns, w, x, y, cell) {
+    if (y === 0) return x === 0 ? 0 : turns[cell - 1];
+    if (x === 0) return turns[cell - w];
+    const left = turns[cell - 1], up = turns[cell - w], upLeft = turns[cell - w - 1];
+    const low = Math.min(left, up), high = Math.max(left, up);
+    return upLeft >= high ? low : upLeft <= low ? high : left + up - upLeft;
+  }
+
+  // Each cell's flood turn, written as a zigzag difference from its prediction.
+  function decodeFloodTurns(bytes, w, h) {
+    const turns = new Int32Array(w * h), next = numberReader(bytes);
+    for (let y = 0, cell = 0; y < h; y++) {
+      for (let x = 0; x < w; x++, cell++) {
+        const folded = next();
+        turns[cell] = predictedTurn(turns, w, x, y, cell) + (folded % 2 === 1 ? -(folded + 1) / 2 : folded / 2);
+      }
     }
     return turns;
   }
@@ -83,7 +93,7 @@
     return {
       data, w, h, cellCount: w * h, cells, moves,
       replayed: data.replayed,
-      floodTurn: decodeFloodTurns(bytesOf(data.floodTurns), w * h),
+      floodTurn: decodeFloodTurns(bytesOf(data.floodTurns), w, h),
       absorbed, regionSize: runningTotals(absorbed),
       bad: data.badMove,
       // Positions 0 ... last: the start, every move played, and the bad move if any.
