@@ -65,6 +65,8 @@ std::vector<char*> benchmarkArguments(int argc, char** argv, std::vector<std::st
 int main(int argc, char** argv) {
   BenchOptions options;
   // A comparison wants medians: five repetitions, their aggregates only.
+  // It lives as long as `arguments`, which points into it.
+  // cppcheck-suppress variableScope
   std::vector<std::string> defaults{"--benchmark_repetitions=5", "--benchmark_display_aggregates_only=true"};
   std::vector<char*> arguments;
   try {
@@ -82,8 +84,8 @@ int main(int argc, char** argv) {
   registerReadingBenchmarks(store);
   // Our reporter replaces the library's, which would have taken colour
   // only on a terminal; so does this one.
-  RatioTable table(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
-                                         : benchmark::ConsoleReporter::OO_Tabular);
+  RatioTable table(isatty(STDOUT_FILENO) != 0 ? benchmark::ConsoleReporter::OO_Defaults
+                                              : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&table);
   benchmark::Shutdown();
   return 0;

@@ -68,7 +68,7 @@ BorderWalkForecast foretellBorderWalk(const TestCase& grid, const std::vector<st
     frontiers += borders[move];
   }
   // Every cell but the top-left one enters a work list once, when it is flooded.
-  forecast.work = frontiers + std::int64_t{grid.w} * grid.h - 1;
+  forecast.work = frontiers + static_cast<std::int64_t>(grid.w) * grid.h - 1;
   return forecast;
 }
 

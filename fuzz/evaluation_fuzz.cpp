@@ -61,12 +61,12 @@ void checkSuccessForm(std::string_view report) {
 
 void checkAssertionForm(std::string_view report) {
   std::size_t position = ASSERTION_PREFIX.size();
-  long long checkLine = 0;
-  fuzzCheck(takeDecimal(report, position, checkLine) && take(report, position, "]: "),
+  long long line = 0;
+  fuzzCheck(takeDecimal(report, position, line) && take(report, position, "]: "),
             "assertion form without its check line");
   // The internal checks guard the evaluator's own consistency and must never fire.
-  const auto check = checkInfo(static_cast<std::int32_t>(checkLine));
-  fuzzCheck(check && !check->internal, "check line " + std::to_string(checkLine) + " fired");
+  const auto check = checkInfo(static_cast<std::int32_t>(line));
+  fuzzCheck(check && !check->internal, "check line " + std::to_string(line) + " fired");
   const std::size_t lineEnd = report.find('\n', position);
   fuzzCheck(lineEnd != std::string_view::npos && lineEnd > position, "assertion form without a message");
   fuzzCheck(report.substr(lineEnd) == "\n-1\n", "assertion form does not end in a lone -1 line");

@@ -3,7 +3,7 @@
 #include <charconv>
 
 void raiseAssertion(std::string message, std::string_view file, std::int32_t line, FailureFacts facts) {
-  throw EAssertion(std::move(message), std::string(file), line, std::move(facts));
+  throw EAssertion(std::move(message), std::string(file), line, facts);
 }
 
 std::string toDecimal(std::int64_t value) {

@@ -33,7 +33,7 @@ struct FailureFacts {
 class EAssertion {
  public:
   EAssertion(std::string message, std::string file, std::int32_t line, FailureFacts facts = {})
-      : message(std::move(message)), file(std::move(file)), line(line), facts(std::move(facts)) {}
+      : message(std::move(message)), file(std::move(file)), line(line), facts(facts) {}
 
   std::string message;
   std::string file;  // never printed; every check passes CHECK_FILE
@@ -53,7 +53,7 @@ inline constexpr std::string_view CHECK_FILE = "Zvn22Barvotok.cpp";
 // How every check of the evaluator fails: raises the assertion of `check`
 // with its message and facts.
 [[noreturn]] inline void failCheck(Check check, std::string message, FailureFacts facts = {}) {
-  raiseAssertion(std::move(message), CHECK_FILE, checkLine(check), std::move(facts));
+  raiseAssertion(std::move(message), CHECK_FILE, checkLine(check), facts);
 }
 
 // An internal check: no input can make it fail.

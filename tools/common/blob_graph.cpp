@@ -20,8 +20,8 @@ void BlobGraph::labelBlobs(const TestCase& testCase, std::vector<std::int32_t>& 
   for (std::size_t seed = 0; seed < cellCount; ++seed) {
     if (blobOfCell[seed] >= 0) continue;
     const auto blob = static_cast<std::int32_t>(colour_.size());
-    const std::int32_t colour = testCase.cells[seed];
-    colour_.push_back(colour);
+    const std::int32_t blobColour = testCase.cells[seed];
+    colour_.push_back(blobColour);
     blobOfCell[seed] = blob;
     cells_.push_back(static_cast<std::int32_t>(seed));
     for (std::size_t next = static_cast<std::size_t>(firstCell_.back()); next < cells_.size(); ++next) {
@@ -30,7 +30,7 @@ void BlobGraph::labelBlobs(const TestCase& testCase, std::vector<std::int32_t>& 
       const std::int32_t y = index / w;
       auto visit = [&](bool inside, std::int32_t neighbour) {
         const auto at = static_cast<std::size_t>(neighbour);
-        if (inside && blobOfCell[at] < 0 && testCase.cells[at] == colour) {
+        if (inside && blobOfCell[at] < 0 && testCase.cells[at] == blobColour) {
           blobOfCell[at] = blob;
           cells_.push_back(neighbour);
         }

@@ -1,10 +1,13 @@
 #include "common/random_source.h"
 
+#include <limits>
+
 std::uint64_t RandomSource::below(std::uint64_t bound) {
   // Draws past the last whole multiple of `bound` are rejected, so every
   // remainder is equally likely.
-  const std::uint64_t excess = (std::uint64_t{0} - bound) % bound;  // 2^64 mod bound
-  const std::uint64_t limit = std::uint64_t{0} - excess;            // 0 stands for 2^64
+  const std::uint64_t excess =
+      (std::numeric_limits<std::uint64_t>::max() - bound + 1) % bound;  // 2^64 mod bound
+  const std::uint64_t limit = std::uint64_t{0} - excess;                // 0 stands for 2^64
   while (true) {
     const std::uint64_t draw = engine_();
     if (limit == 0 || draw < limit) return draw % bound;

@@ -4,23 +4,36 @@
 
 #include "visualise/palette.h"
 
-GridPixels gridPixels(const GridAtMove& grid, std::int32_t scale) {
-  const std::size_t side = static_cast<std::size_t>(scale);
-  const std::size_t width = static_cast<std::size_t>(grid.w) * side;
-  GridPixels picture{grid.w * scale, grid.h * scale, std::vector<std::uint8_t>(width * 3 * grid.h * side)};
-  for (std::size_t y = 0; y < static_cast<std::size_t>(grid.h); ++y) {
-    for (std::size_t x = 0; x < static_cast<std::size_t>(grid.w); ++x) {
-      const std::size_t cell = y * static_cast<std::size_t>(grid.w) + x;
-      const Rgb own = paletteColour(grid.colours[cell]);
-      const Rgb shown = grid.flooded[cell] ? floodedShade(own) : own;
-      for (std::size_t py = y * side; py < (y + 1) * side; ++py) {
-        for (std::size_t px = x * side; px < (x + 1) * side; ++px) {
-          std::uint8_t* pixel = &picture.rgb[(py * width + px) * 3];
-          pixel[0] = shown.r;
-          pixel[1] = shown.g;
-          pixel[2] = shown.b;
-        }
-      }
+namespace {
+
+void fillCell(GridPixels& picture, std::size_t x, std::size_t y, std::size_t side, Rgb shown) {
+  const auto width = static_cast<std::size_t>(picture.width);
+  for (std::size_t py = y * side; py < (y + 1) * side; ++py) {
+    for (std::size_t px = x * side; px < (x + 1) * side; ++px) {
+      std::uint8_t* pixel = &picture.rgb[(py * width + px) * 3];
+      pixel[0] = shown.r;
+      pixel[1] = shown.g;
+      pixel[2] = shown.b;
+    }
+  }
+}
+
+}  // namespace
+
+GridPixels gridPixels(const SectionView& view, std::int32_t move, std::int32_t scale) {
+  const TestCase& grid = *view.testCase;
+  const auto side = static_cast<std::size_t>(scale);
+  const auto w = static_cast<std::size_t>(grid.w);
+  const auto h = static_cast<std::size_t>(grid.h);
+  GridPixels picture{grid.w * scale, grid.h * scale, std::vector<std::uint8_t>(w * side * 3 * h * side)};
+  const std::int32_t regionColour =
+      move == 0 ? grid.cells.at(0) : view.playedMoves.at(static_cast<std::size_t>(move) - 1);
+  const Rgb region = floodedShade(paletteColour(regionColour));
+  const std::vector<std::int32_t>& turnOfCell = view.replay.turnOfCell();
+  for (std::size_t y = 0; y < h; ++y) {
+    for (std::size_t x = 0; x < w; ++x) {
+      const std::size_t cell = y * w + x;
+      fillCell(picture, x, y, side, turnOfCell[cell] <= move ? region : paletteColour(grid.cells[cell]));
     }
   }
   return picture;

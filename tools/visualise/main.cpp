@@ -1,78 +1,100 @@
 // barvotok-visualise: one self-contained HTML page (and optionally a PNG)
-// that replays a section of a submission, with the evaluator's verdict.
-#include <fstream>
+// that shows the evaluator's replay of a section, with its verdict.
 #include <iostream>
-#include <vector>
+#include <sstream>
 
-#include "check/assertion.h"
-#include "driver/evaluation_run.h"
-#include "driver/report.h"
+#include "common/escaped_bytes.h"
+#include "common/tool_frame.h"
 #include "testset/test_set_reader.h"
 #include "visualise/grid_pixels.h"
+#include "visualise/output_files.h"
 #include "visualise/page_writer.h"
 #include "visualise/png_image.h"
+#include "visualise/visualise_error.h"
 #include "visualise/visualise_options.h"
 
 namespace {
 
+constexpr std::string_view TOOL = "barvotok-visualise";
+
 TestSet readInput(const std::string& inputName) {
+  const std::unique_ptr<std::istream> input = openForReading(inputName);
   TestSet testSet;
   try {
-    readTestSet(inputName, testSet);
+    readTestSet(*input, testSet);
   } catch (const EAssertion& failure) {
-    throw std::runtime_error("the input file fails the evaluator's checks: " + failureReportLine(failure));
+    throw VisualiseError{"the input file fails the evaluator's checks: " + failureReportLine(failure)};
   }
   return testSet;
 }
 
-void writePicture(const VisualiseOptions& options, const SectionView& view) {
+SectionView readSection(const VisualiseOptions& options, const TestSet& testSet) {
+  const std::unique_ptr<std::istream> submission = openForReading(options.submissionName);
+  try {
+    return viewSection(testSet, *submission, options.choice);
+  } catch (const SectionUnavailable& unavailable) {
+    throw VisualiseError{unavailable.message};
+  }
+}
+
+std::string pageBytes(const VisualiseOptions& options, const SectionView& view) {
+  std::ostringstream page;
+  writePage(page, view, {options.inputName, options.submissionName});
+  return std::move(page).str();
+}
+
+std::string pictureBytes(const VisualiseOptions& options, const SectionView& view) {
   const auto played = static_cast<std::int32_t>(view.playedMoves.size());
   const std::int32_t move = options.pngMove.value_or(played);
   if (move > played) {
-    throw std::runtime_error("--move " + toDecimal(move) + ": the replay played only " + toDecimal(played) +
-                             " moves");
+    throw VisualiseError{"--move " + toDecimal(move) + ": the replay played only " + toDecimal(played) +
+                         " moves"};
   }
-  const GridAtMove grid =
-      gridAtMove(*view.testCase, std::span(view.playedMoves).first(static_cast<std::size_t>(move)));
-  writePng(*options.pngName, gridPixels(grid, defaultScale(grid.w, grid.h)));
+  return encodePng(gridPixels(view, move, defaultScale(view.testCase->w, view.testCase->h)));
 }
 
-int run(const VisualiseOptions& options) {
-  const TestSet testSet = readInput(options.inputName);
-  std::ifstream wholeSubmission = openInput(options.submissionName);
-  const PageSources sources{options.inputName, options.submissionName,
-                            reportOf([&] { return evaluateSubmission(testSet, wholeSubmission); })};
-  std::ifstream submission = openInput(options.submissionName);
-  const SectionView view = viewSection(testSet, submission, options.choice);
-
-  if (options.pageName) {
-    std::ofstream page(*options.pageName, std::ios::binary);
-    writePage(page, view, sources);
-    page.close();
-    if (!page) throw std::runtime_error("cannot write " + *options.pageName);
-  }
-  if (options.pngName) writePicture(options, view);
-
+std::string summary(const SectionView& view) {
   const std::string& report = view.verdict.report;
   const std::string verdict =
       view.verdict.passed ? "OK, " + toDecimal(static_cast<std::int64_t>(view.playedMoves.size())) + " moves"
                           : report.substr(0, report.find('\n'));
-  std::cout << "section " << view.position << " (test case " << view.testCase->number << "): " << verdict
-            << "\n";
+  return "section " + toDecimal(view.position) + " (test case " + toDecimal(view.testCase->number) +
+         "): " + terminalText(verdict) + "\n";
+}
+
+int visualise(const VisualiseOptions& options) {
+  std::vector<std::string> outputs;
+  if (options.pageName) outputs.push_back(*options.pageName);
+  if (options.pngName) outputs.push_back(*options.pngName);
+  refuseClashes({options.inputName, options.submissionName}, outputs);
+
+  const TestSet testSet = readInput(options.inputName);
+  const SectionView view = readSection(options, testSet);
+  // Everything is made before the first byte is written.
+  const std::string page = options.pageName ? pageBytes(options, view) : std::string();
+  const std::string picture = options.pngName ? pictureBytes(options, view) : std::string();
+  if (options.pageName && !writeOutput(TOOL, *options.pageName, page)) return 1;
+  if (options.pngName && !writeOutput(TOOL, *options.pngName, picture)) return 1;
+
+  // Standard output may be one of the outputs.
+  const bool toStandardOutput = options.pageName == "-" || options.pngName == "-";
+  (toStandardOutput ? std::cerr : std::cout) << summary(view);
   return 0;
+}
+
+int run(const VisualiseOptions& options) {
+  try {
+    return visualise(options);
+  } catch (const VisualiseError& failure) {
+    std::cerr << TOOL << ": " << terminalText(failure.message) << "\n";
+  } catch (const std::bad_alloc&) {
+    std::cerr << TOOL << ": out of memory\n";
+  }
+  return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  try {
-    return run(parseVisualiseOptions(arguments));
-  } catch (const UsageError& wrong) {
-    std::cerr << "barvotok-visualise: " << wrong.what() << "\n" << VISUALISE_USAGE;
-    return 2;
-  } catch (const std::exception& failure) {
-    std::cerr << "barvotok-visualise: " << failure.what() << "\n";
-    return 1;
-  }
+  return runTool<VisualiseOptions>(TOOL, VISUALISE_HELP, argc, argv, parseVisualiseOptions, run);
 }

@@ -7,6 +7,7 @@
 #include "visualise/base64.h"
 #include "visualise/embedded_page.h"
 #include "visualise/palette.h"
+#include "visualise/replay_encoding.h"
 
 namespace {
 
@@ -71,20 +72,23 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
       .bytes("message", view.verdict.message)
       .bytes("report", view.verdict.report);
 
+  // A cell never flooded counts as flooded one turn after the last move played.
+  const auto never = static_cast<std::int32_t>(view.playedMoves.size()) + 1;
   JsonObject data;
-  data.number("format", 1)
+  data.number("format", 2)
       .bytes("inputName", sources.inputName)
       .bytes("submissionName", sources.submissionName)
       .number("section", view.position)
       .number("sectionLine", view.firstLine)
-      .boolean("earlierSectionsPass", true)
       .number("testCase", testCase.number)
       .number("w", testCase.w)
       .number("h", testCase.h)
       .number("b", testCase.b)
       .bytes("cells", colourBytes(testCase.cells))
-      .boolean("replayed", view.replayed)
-      .bytes("moves", colourBytes(view.playedMoves));
+      .boolean("replayed", view.replayed())
+      .bytes("moves", colourBytes(view.playedMoves))
+      .bytes("floodTurns", floodTurnBytes(view.replay.turnOfCell(), testCase.w, never))
+      .bytes("absorbed", absorbedBytes(view.replay.absorbed()));
   if (view.badMove) {
     data.raw("badMove",
              JsonObject().number("turn", view.badMove->turn).number("colour", view.badMove->colour).str());
@@ -98,7 +102,7 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
     data.raw("firstUnflooded", "null");
   }
   data.raw("verdict", verdict.str())
-      .bytes("wholeReport", reportHead(sources.wholeReport))
+      .bytes("wholeReport", reportHead(view.wholeReport))
       .text("palette", hexPalette(false))
       .text("floodedPalette", hexPalette(true));
   return data.str();

@@ -9,11 +9,10 @@
 struct PageSources {
   std::string inputName;
   std::string submissionName;
-  std::string wholeReport;  // the evaluator's report on the whole submission
 };
 
-// The data the page replays, as one JSON object: numbers, and every byte
-// string (grid, moves, texts) in base64.
+// The data the page draws, as one JSON object: numbers, and every byte
+// string (grid, moves, the recorded replay, texts) in base64.
 std::string pageData(const SectionView& view, const PageSources& sources);
 
 // Writes the self-contained page: markup, data and script in one file.

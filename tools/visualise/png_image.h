@@ -7,5 +7,6 @@
 // Whether this build can write PNG files (it needs libpng).
 bool pngSupported();
 
-// Writes the picture as an RGB PNG file; throws std::runtime_error on failure.
-void writePng(const std::string& fileName, const GridPixels& picture);
+// The picture as the bytes of an RGB PNG file, encoded in memory, so that
+// writing it is the tool's own plain file writing; throws VisualiseError.
+std::string encodePng(const GridPixels& picture);

@@ -10,7 +10,8 @@ bool isChosen(const SectionChoice& choice, const SectionStart& start) {
                                                   : start.number == choice.value;
 }
 
-// Keeps the first section of the walk that the choice names.
+// Keeps the first section of the walk that the choice names, and records
+// the evaluator's replay of it.
 class ChosenSection : public SectionObserver {
  public:
   explicit ChosenSection(SectionChoice choice) : choice_(choice) {}
@@ -22,42 +23,47 @@ class ChosenSection : public SectionObserver {
     view_->position = start.position;
     view_->firstLine = start.firstLine;
     view_->testCase = start.testCase;
-    chosenPosition_ = start.position;
+    view_->replay = FloodTurns(start.testCase->w * start.testCase->h);
+  }
+
+  FloodRecorder* recorderFor(const SectionStart& start) override {
+    return isThis(start) ? &view_->replay : nullptr;
   }
 
   void sectionPassed(const SectionStart& start, const Solution& solution) override {
-    if (start.position != chosenPosition_) return;
-    view_->replayed = true;
+    if (!isThis(start)) return;
     view_->verdict.passed = true;
-    view_->playedMoves = solution.moves;
+    keepPlayedMoves(solution);
     view_->verdict.report = reportOf([&] { return ResultList{{start.number, solution.moveCount}}; });
   }
 
   void sectionFailed(const SectionStart& start, const Solution& solution,
                      const EAssertion& failure) override {
-    failure_ = failure;
-    if (start.position != chosenPosition_) return;
+    if (!isThis(start)) return;
     SectionView& view = *view_;
     view.verdict.checkLine = failure.line;
     view.verdict.message = failure.message;
     view.verdict.report = reportOf([&]() -> ResultList { throw failure; });
     view.badMove = failure.facts.badMove;
     view.firstUnflooded = failure.facts.unflooded;
-    view.replayed = view.badMove || view.firstUnflooded;
-    if (view.badMove) {
-      view.playedMoves.assign(solution.moves.begin(), solution.moves.begin() + (view.badMove->turn - 1));
-    } else if (view.firstUnflooded) {
-      view.playedMoves = solution.moves;
-    }
+    keepPlayedMoves(solution);
   }
 
   std::optional<SectionView> view_;
-  std::optional<EAssertion> failure_;
   std::int32_t sections_ = 0;
 
  private:
+  bool isThis(const SectionStart& start) const { return view_ && view_->position == start.position; }
+
+  // The replay told one step for the start and one for each move it played.
+  void keepPlayedMoves(const Solution& solution) {
+    const std::size_t steps = view_->replay.absorbed().size();
+    const std::size_t played = steps == 0 ? 0 : steps - 1;
+    view_->playedMoves.assign(solution.moves.begin(),
+                              solution.moves.begin() + static_cast<std::ptrdiff_t>(played));
+  }
+
   SectionChoice choice_;
-  std::int32_t chosenPosition_ = 0;
 };
 
 }  // namespace
@@ -65,23 +71,30 @@ class ChosenSection : public SectionObserver {
 SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice) {
   ChosenSection chosen(choice);
   std::optional<EAssertion> stop;
-  try {
-    evaluateSubmission(testSet, submission, &chosen);
-  } catch (const EAssertion& failure) {
-    stop = failure;
+  const std::string wholeReport = reportOf([&] {
+    try {
+      return evaluateSubmission(testSet, submission, &chosen);
+    } catch (const EAssertion& failure) {
+      stop = failure;
+      throw;
+    }
+  });
+  if (chosen.view_) {
+    chosen.view_->wholeReport = wholeReport;
+    return std::move(*chosen.view_);
   }
-  if (chosen.view_) return *chosen.view_;
-  if (stop) {
-    const std::string where = chosen.sections_ == 0 && stop->facts.fileLine <= 2
+  if (!wholeReport.starts_with("OK\n")) {
+    const std::string where = !stop ? std::string("the evaluation fails")
+                              : chosen.sections_ == 0 && stop->facts.fileLine <= 2
                                   ? std::string("the submission's header fails")
                                   : "the evaluation stops at line " + toDecimal(stop->facts.fileLine);
-    throw SectionUnavailable(where + ": " + failureReportLine(*stop));
+    throw SectionUnavailable{where + ": " + wholeReport.substr(0, wholeReport.find('\n'))};
   }
   if (choice.by == SectionChoice::By::position) {
-    throw SectionUnavailable("the submission has " + toDecimal(chosen.sections_) + " sections, not " +
-                             toDecimal(choice.value));
+    throw SectionUnavailable{"the submission has " + toDecimal(chosen.sections_) + " sections, not " +
+                             toDecimal(choice.value)};
   }
-  throw SectionUnavailable("no section answers test case " + toDecimal(choice.value));
+  throw SectionUnavailable{"no section answers test case " + toDecimal(choice.value)};
 }
 
 std::string failureReportLine(const EAssertion& failure) {

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <istream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "check/assertion.h"
 #include "testset/test_case.h"
 #include "text/line_source.h"
+#include "visualise/flood_turns.h"
 
 // Which section of the submission to show: the k-th section, or the first
 // section that answers a given test case.
@@ -32,23 +32,27 @@ struct SectionView {
   std::int32_t position = 0;               // the section's place in the submission, from 1
   LineCounter firstLine = 0;               // the submission line of its test case number
   const TestCase* testCase = nullptr;      // within the test set given
-  bool replayed = false;                   // false when the section's lines failed before the replay
   std::vector<std::int32_t> playedMoves;   // the moves the replay played, in order
+  FloodTurns replay;                       // what the replay recorded; nothing when it never ran
   std::optional<BadMove> badMove;          // the move that failed the colour check
   std::optional<GridCell> firstUnflooded;  // the cell that failed the final check
   SectionVerdict verdict;
+  std::string wholeReport;  // the evaluator's report on the whole submission
+
+  // False when the section's lines failed before the replay began.
+  bool replayed() const { return !replay.absorbed().empty(); }
 };
 
 // A section that the tool cannot show: it does not exist, or the evaluator
-// stops before its lines can be told apart.
-class SectionUnavailable : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// stops before its lines can be told apart. The message may quote the
+// contestant's bytes.
+struct SectionUnavailable {
+  std::string message;
 };
 
-// Runs the evaluation's walk over the submission and keeps what it shows
-// of the chosen section. The walk ends at the first failure, so a section
-// after a failing one cannot be shown.
+// Runs the evaluation's walk over the submission once, recording the
+// evaluator's replay of the chosen section. The walk ends at the first
+// failure, so a section after a failing one cannot be shown.
 SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice);
 
 // The report line that the evaluator writes for a failed check:

@@ -1,55 +1,71 @@
 #include "visualise/visualise_options.h"
 
-#include <charconv>
-#include <vector>
+#include <limits>
+
+#include "common/command_line.h"
+
+const std::string_view VISUALISE_HELP =
+    "Usage: barvotok-visualise [OPTION]... INPUT SUBMISSION [PAGE.html]\n"
+    "Writes one self-contained HTML page that shows the evaluator's replay of a\n"
+    "section of SUBMISSION on its test case from INPUT, with its verdict.\n"
+    "\n"
+    "      --section K     show the K-th section of the submission (default: 1)\n"
+    "      --test-case N   show the first section that answers test case N\n"
+    "      --png FILE      also write a PNG picture of the grid (needs libpng)\n"
+    "      --move M        the move that the PNG shows (default: the last one played)\n"
+    "  -h, --help          show this help and exit\n"
+    "\n"
+    "Exit status: 0 on success; 1 when a file cannot be read or written, when an\n"
+    "output names INPUT or SUBMISSION, or when the section cannot be shown; 2 for\n"
+    "a bad command line.\n";
 
 namespace {
 
-std::int32_t countArgument(std::string_view option, std::string_view text, std::int32_t least) {
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < least) {
-    throw UsageError(std::string(option) + " wants a whole number from " + std::to_string(least) +
-                     ", not \"" + std::string(text) + "\"");
-  }
-  return value;
+constexpr std::int64_t MOST = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t count(OptionCursor& cursor, std::string_view option, std::int64_t least) {
+  return static_cast<std::int32_t>(parseWhole(cursor.value(), option, least, MOST));
+}
+
+void chooseSection(VisualiseOptions& options, bool& chosen, SectionChoice::By by, std::int32_t value) {
+  if (chosen) throw UsageError{"give --section or --test-case once"};
+  chosen = true;
+  options.choice = {by, value};
+}
+
+void takeOperands(VisualiseOptions& options, const std::vector<std::string>& operands) {
+  if (operands.size() < 2) throw UsageError{operands.empty() ? "missing INPUT" : "missing SUBMISSION"};
+  if (operands.size() > 3) throw UsageError{"more than one PAGE.html"};
+  options.inputName = operands[0];
+  options.submissionName = operands[1];
+  if (operands.size() == 3) options.pageName = operands[2];
+  if (!options.pageName && !options.pngName) throw UsageError{"nothing to write: give PAGE.html or --png"};
+  if (options.pngMove && !options.pngName) throw UsageError{"--move goes with --png"};
 }
 
 }  // namespace
 
-VisualiseOptions parseVisualiseOptions(std::span<const std::string_view> arguments) {
+VisualiseOptions parseVisualiseOptions(const std::vector<std::string>& arguments) {
   VisualiseOptions options;
-  std::vector<std::string_view> positional;
+  std::vector<std::string> operands;
   bool sectionChosen = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view argument = arguments[i];
-    if (!argument.starts_with("--")) {
-      positional.push_back(argument);
-      continue;
-    }
-    if (i + 1 == arguments.size()) throw UsageError(std::string(argument) + " wants a value");
-    const std::string_view value = arguments[++i];
-    if (argument == "--section" || argument == "--test-case") {
-      if (sectionChosen) throw UsageError("give --section or --test-case once");
-      sectionChosen = true;
-      options.choice.by =
-          argument == "--section" ? SectionChoice::By::position : SectionChoice::By::testCaseNumber;
-      options.choice.value = countArgument(argument, value, 1);
-    } else if (argument == "--png") {
-      options.pngName = std::string(value);
-    } else if (argument == "--move") {
-      options.pngMove = countArgument(argument, value, 0);
+  OptionCursor cursor(arguments);
+  while (cursor.next()) {
+    if (cursor.isFlag("--help", "-h")) {
+      options.help = true;
+    } else if (cursor.isOption("--section")) {
+      chooseSection(options, sectionChosen, SectionChoice::By::position, count(cursor, "--section", 1));
+    } else if (cursor.isOption("--test-case")) {
+      chooseSection(options, sectionChosen, SectionChoice::By::testCaseNumber,
+                    count(cursor, "--test-case", 1));
+    } else if (cursor.isOption("--png")) {
+      options.pngName = cursor.value();
+    } else if (cursor.isOption("--move")) {
+      options.pngMove = count(cursor, "--move", 0);
     } else {
-      throw UsageError("unknown option " + std::string(argument));
+      operands.push_back(cursor.operand());
     }
   }
-  if (positional.size() < 2 || positional.size() > 3) {
-    throw UsageError("give the input file, the submission and the page to write");
-  }
-  options.inputName = positional[0];
-  options.submissionName = positional[1];
-  if (positional.size() == 3) options.pageName = std::string(positional[2]);
-  if (!options.pageName && !options.pngName) throw UsageError("nothing to write: give a page or --png");
-  if (options.pngMove && !options.pngName) throw UsageError("--move goes with --png");
+  if (!options.help) takeOperands(options, operands);
   return options;
 }

@@ -50,23 +50,32 @@ class PageTest : public testing::Test {
     view.position = 2;
     view.firstLine = 6;
     view.testCase = &testSet[0];
-    view.replayed = true;
     view.playedMoves = {2};
+    // The replay's record up to the bad move: the start, then move 1.
+    view.replay = FloodTurns(6);
+    const std::int32_t start[] = {0};
+    const std::int32_t move1[] = {1, 3, 4};
+    view.replay.flooded(0, start);
+    view.replay.flooded(1, move1);
     view.badMove = BadMove{2, 2147483647};
     view.verdict = {false, 169, "2. barvanje", "Napaka\n-1\n"};
+    view.wholeReport = "Napaka [Zvn22Barvotok:169]: x\n-1\n";
   }
   TestSet testSet;
   SectionView view;
-  const PageSources sources{"in.txt", "sub.txt", "Napaka [Zvn22Barvotok:169]: x\n-1\n"};
+  const PageSources sources{"in.txt", "sub.txt"};
 };
 
-TEST_F(PageTest, DataCarriesGridMovesAndVerdictCompactly) {
+TEST_F(PageTest, DataCarriesGridMovesRecordAndVerdictCompactly) {
   const std::string data = pageData(view, sources);
   for (const std::string& field : {
-           std::string(
-               R"("section":2,"sectionLine":6,"earlierSectionsPass":true,"testCase":1,"w":3,"h":2,"b":2,)"),
+           std::string(R"("section":2,"sectionLine":6,"testCase":1,"w":3,"h":2,"b":2,)"),
            R"("cells":")" + toBase64(std::string{1, 2, 1, 2, 2, 1}) + "\"",
            R"("replayed":true,"moves":")" + toBase64(std::string{2}) + "\"",
+           // Turns 0 1 - / 1 1 -, where - (never) counts as turn 2, one past the moves
+           // played; predicted 0 0 1 / 0 1 2.
+           R"("floodTurns":")" + toBase64(std::string{0, 2, 2, 2, 0, 0}) + "\"",
+           R"("absorbed":")" + toBase64(std::string{1, 3}) + "\"",
            std::string(R"("badMove":{"turn":2,"colour":2147483647},"firstUnflooded":null)"),
            R"("verdict":{"passed":false,"checkLine":169,"message":")" + toBase64("2. barvanje") +
                R"(","report":")" + toBase64("Napaka\n-1\n") + "\"}",
@@ -76,6 +85,7 @@ TEST_F(PageTest, DataCarriesGridMovesAndVerdictCompactly) {
        }) {
     EXPECT_NE(data.find(field), std::string::npos) << field << "\nin " << data;
   }
+  EXPECT_EQ(data.find("earlierSectionsPass"), std::string::npos);
 }
 
 TEST_F(PageTest, PageIsOneFileWithDataAndScriptInPlace) {

@@ -1,16 +1,16 @@
-// The data the page embeds (moves, verdict, marked cells) against the
-// evaluator's own report on the same files.
+// The data the page embeds (moves, the replay's record, verdict, marked
+// cells) against the evaluator's own report on the same files.
 #include "visualise/section_view.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <sstream>
 
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
 #include "testset/test_set_reader.h"
-#include "visualise/grid_at_move.h"
 
 namespace {
 
@@ -64,6 +64,8 @@ const Case CASES[] = {
      GridCell{1, 0},
      true},
     {"by test case number", "2\n3\n1 2 1\n1\n1\n2\n", TEST_CASE_1, false, 190, {2}, {}, GridCell{2, 0}, true},
+    // The evaluator skips the replay of a repeated section, except the one it is asked to record.
+    {"repeats a passed section", "2\n3\n1 2 1\n\n2\n3\n1 2 1\n", SECOND, true, 0, {1, 2, 1}, {}, {}, true},
 };
 
 class SectionViewTest : public testing::TestWithParam<Case> {};
@@ -79,7 +81,7 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   EXPECT_EQ(view.verdict.passed, c.passed);
   EXPECT_EQ(view.verdict.checkLine, c.checkLine);
   EXPECT_EQ(view.playedMoves, c.played);
-  EXPECT_EQ(view.replayed, c.replayed);
+  EXPECT_EQ(view.replayed(), c.replayed);
   ASSERT_EQ(view.badMove.has_value(), c.badMove.has_value());
   if (c.badMove) {
     EXPECT_EQ(view.badMove->turn, c.badMove->turn);
@@ -94,6 +96,7 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   std::istringstream wholeInput(INPUT);
   std::istringstream wholeSubmission(submissionOf(c.sections));
   const std::string report = reportOf([&] { return runEvaluation(wholeInput, wholeSubmission); });
+  EXPECT_EQ(view.wholeReport, report);
   if (c.passed) {
     // The section's own result line closes the evaluator's success form.
     const std::string resultLine =
@@ -106,16 +109,20 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
                                    "]: " + view.verdict.message + "\n"));
   }
 
-  // The evaluator's FloodReplay, run on the played moves, leaves unflooded
-  // first the very cell that the final check named.
-  if (!view.replayed || view.badMove) return;
-  const GridAtMove grid = gridAtMove(*view.testCase, view.playedMoves);
-  const auto unflooded = std::find(grid.flooded.begin(), grid.flooded.end(), false) - grid.flooded.begin();
-  if (view.firstUnflooded) {
-    EXPECT_EQ(unflooded, view.firstUnflooded->y * grid.w + view.firstUnflooded->x);
-  } else {
-    EXPECT_EQ(unflooded, grid.w * grid.h);
-  }
+  // The replay's record: a step for the start and each move played, and
+  // the first cell it never flooded is the very cell the final check named.
+  const std::vector<std::int32_t>& turns = view.replay.turnOfCell();
+  const std::vector<std::int32_t>& absorbed = view.replay.absorbed();
+  ASSERT_EQ(turns.size(), view.testCase->cells.size());
+  EXPECT_EQ(absorbed.size(), view.replayed() ? c.played.size() + 1 : 0);
+  const auto flooded =
+      std::count_if(turns.begin(), turns.end(), [](std::int32_t t) { return t != FloodTurns::NEVER; });
+  EXPECT_EQ(std::accumulate(absorbed.begin(), absorbed.end(), std::int64_t{0}), flooded);
+  if (!view.replayed() || view.badMove) return;
+  const auto unflooded = std::find(turns.begin(), turns.end(), FloodTurns::NEVER) - turns.begin();
+  const std::int32_t w = view.testCase->w;
+  EXPECT_EQ(unflooded,
+            view.firstUnflooded ? view.firstUnflooded->y * w + view.firstUnflooded->x : std::ssize(turns));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sections, SectionViewTest, testing::ValuesIn(CASES),
@@ -162,7 +169,7 @@ TEST(SectionViewUnavailable, SaysWhyWithTheEvaluatorsReport) {
       viewSection(testSet, submission, c.choice);
       ADD_FAILURE() << c.name << ": no SectionUnavailable";
     } catch (const SectionUnavailable& unavailable) {
-      EXPECT_EQ(unavailable.what(), c.why) << c.name;
+      EXPECT_EQ(unavailable.message, c.why) << c.name;
     }
   }
 }

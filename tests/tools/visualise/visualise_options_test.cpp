@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "common/command_line.h"
 
 namespace {
 
-VisualiseOptions parse(std::vector<std::string_view> arguments) { return parseVisualiseOptions(arguments); }
+VisualiseOptions parse(std::vector<std::string> arguments) { return parseVisualiseOptions(arguments); }
 
 TEST(VisualiseOptions, ReadsFilesSectionAndPicture) {
   const VisualiseOptions plain = parse({"in.txt", "sub.txt", "page.html"});
@@ -16,6 +16,7 @@ TEST(VisualiseOptions, ReadsFilesSectionAndPicture) {
   EXPECT_EQ(plain.choice.by, SectionChoice::By::position);
   EXPECT_EQ(plain.choice.value, 1);
   EXPECT_FALSE(plain.pngName);
+  EXPECT_FALSE(plain.help);
 
   const VisualiseOptions chosen =
       parse({"--test-case", "7", "in.txt", "sub.txt", "--png", "p.png", "--move", "0"});
@@ -25,25 +26,41 @@ TEST(VisualiseOptions, ReadsFilesSectionAndPicture) {
   EXPECT_EQ(chosen.pngName, "p.png");
   EXPECT_EQ(chosen.pngMove, 0);
 
-  EXPECT_EQ(parse({"in.txt", "sub.txt", "p.html", "--section", "12"}).choice.value, 12);
+  EXPECT_EQ(parse({"in.txt", "sub.txt", "p.html", "--section=12"}).choice.value, 12);
+  EXPECT_EQ(parse({"in.txt", "--", "-sub.txt", "p.html"}).submissionName, "-sub.txt");
 }
 
-TEST(VisualiseOptions, RefusesWhatCannotBeMeant) {
-  const std::vector<std::vector<std::string_view>> wrong = {
-      {},
-      {"in.txt", "sub.txt"},
-      {"in.txt", "sub.txt", "p.html", "extra"},
-      {"in.txt", "sub.txt", "p.html", "--section"},
-      {"in.txt", "sub.txt", "p.html", "--section", "0"},
-      {"in.txt", "sub.txt", "p.html", "--section", "2x"},
-      {"in.txt", "sub.txt", "p.html", "--section", "-1"},
-      {"in.txt", "sub.txt", "p.html", "--section", "99999999999"},
-      {"in.txt", "sub.txt", "p.html", "--section", "1", "--test-case", "1"},
-      {"in.txt", "sub.txt", "p.html", "--move", "3"},
-      {"in.txt", "sub.txt", "p.html", "--colour", "3"},
+TEST(VisualiseOptions, HelpNeedsNothingElse) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--help"}, {"-h"}, {"x", "-h"}}) {
+    EXPECT_TRUE(parse(arguments).help) << arguments.back();
+  }
+}
+
+TEST(VisualiseOptions, RefusesWhatCannotBeMeantAndSaysWhy) {
+  const std::pair<std::vector<std::string>, std::string> wrong[] = {
+      {{}, "missing INPUT"},
+      {{"in.txt", "sub.txt"}, "nothing to write: give PAGE.html or --png"},
+      {{"in.txt", "sub.txt", "p.html", "extra"}, "more than one PAGE.html"},
+      {{"in.txt", "sub.txt", "p.html", "--section"}, "option --section needs a value"},
+      {{"in.txt", "sub.txt", "p.html", "--section", "0"},
+       "invalid value '0' for --section: a whole number from 1 to 2147483647"},
+      {{"in.txt", "sub.txt", "p.html", "--section", "2x"},
+       "invalid value '2x' for --section: a whole number from 1 to 2147483647"},
+      {{"in.txt", "sub.txt", "p.html", "--section", "99999999999"},
+       "invalid value '99999999999' for --section: a whole number from 1 to 2147483647"},
+      {{"in.txt", "sub.txt", "p.html", "--section", "1", "--test-case", "1"},
+       "give --section or --test-case once"},
+      {{"in.txt", "sub.txt", "p.html", "--move", "3"}, "--move goes with --png"},
+      {{"in.txt", "sub.txt", "p.html", "--colour", "3"}, "unknown option '--colour'"},
   };
-  for (const auto& arguments : wrong) {
-    EXPECT_THROW(parse(arguments), UsageError) << (arguments.empty() ? "(none)" : arguments.back());
+  for (const auto& [arguments, why] : wrong) {
+    try {
+      parse(arguments);
+      ADD_FAILURE() << why << ": no UsageError";
+    } catch (const UsageError& error) {
+      EXPECT_EQ(error.message, why);
+    }
   }
 }
 

@@ -1,11 +1,13 @@
 "use strict";
-// The replay page of barvotok-visualise. The tool embeds the grid, the moves
-// that the evaluator played and the evaluator's verdict; this script replays
-// the moves once with per-colour border lists, keeping for every cell the
-// move that flooded it, so that any move can be drawn at once.
+// The page of barvotok-visualise. The tool embeds the grid, the moves, the
+// evaluator's verdict and what the evaluator's replay recorded: the turn
+// that flooded each cell and the count of cells each step absorbed. The page
+// only draws them; it never plays a move itself. All that changes while the
+// page is open lives in one state object, `viewer`, passed to each function.
 (function () {
-  const NEVER = 0x7fffffff;
-  const data = JSON.parse(document.getElementById("barvotok-data").textContent);
+  const $ = (id) => document.getElementById(id);
+
+  // ---- The embedded data. ----
 
   function bytesOf(base64) {
     const text = atob(base64);
@@ -13,95 +15,113 @@
     for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
     return bytes;
   }
+
   function textOf(base64) { return new TextDecoder("utf-8").decode(bytesOf(base64)); }
+
+  // Reads LEB128 numbers one after another: 7 bits a byte, low bits first.
+  function numberReader(bytes) {
+    let at = 0;
+    return function next() {
+      let value = 0, weight = 1, byte;
+      do {
+        byte = bytes[at++];
+        value += (byte & 127) * weight;
+        weight *= 128;
+      } while (byte & 128);
+      return value;
+    };
+  }
+
+  // The turn that the tool predicted for a cell from those decoded before it:
+  // the median edge predictor over its left, upper and upper-left neighbours.
+  function predictedTurn(turns, w, x, y, cell) {
+    if (y === 0) return x === 0 ? 0 : turns[cell - 1];
+    if (x === 0) return turns[cell - w];
+    const left = turns[cell - 1], up = turns[cell - w], upLeft = turns[cell - w - 1];
+    const low = Math.min(left, up), high = Math.max(left, up);
+    return upLeft >= high ? low : upLeft <= low ? high : left + up - upLeft;
+  }
+
+  // Each cell's flood turn, written as a zigzag difference from its prediction.
+  function decodeFloodTurns(bytes, w, h) {
+    const turns = new Int32Array(w * h), next = numberReader(bytes);
+    for (let y = 0, cell = 0; y < h; y++) {
+      for (let x = 0; x < w; x++, cell++) {
+        const folded = next();
+        turns[cell] = predictedTurn(turns, w, x, y, cell) + (folded % 2 === 1 ? -(folded + 1) / 2 : folded / 2);
+      }
+    }
+    return turns;
+  }
+
+  // Each step's count of absorbed cells; 0 and a length stand for a run of idle steps.
+  function decodeAbsorbed(bytes, steps) {
+    const absorbed = new Int32Array(steps), next = numberReader(bytes);
+    for (let step = 0; step < steps;) {
+      const count = next();
+      if (count === 0) step += Math.max(1, next());
+      else absorbed[step++] = count;
+    }
+    return absorbed;
+  }
+
+  function runningTotals(counts) {
+    const totals = new Int32Array(counts.length);
+    let total = 0;
+    for (let i = 0; i < counts.length; i++) totals[i] = total += counts[i];
+    return totals;
+  }
 
   // Colours 1 ... 100 as CSS text and as pixels of an ImageData (RGBA bytes).
   function paletteOf(hex) {
     const css = [""], pixels = new Uint32Array(101);
-    const probe = new Uint8Array(pixels.buffer);
+    const channels = new Uint8Array(pixels.buffer);
     for (let k = 1; k <= 100; k++) {
       const rgb = hex.substr((k - 1) * 6, 6);
       css.push("#" + rgb);
-      probe[k * 4] = parseInt(rgb.substr(0, 2), 16);
-      probe[k * 4 + 1] = parseInt(rgb.substr(2, 2), 16);
-      probe[k * 4 + 2] = parseInt(rgb.substr(4, 2), 16);
-      probe[k * 4 + 3] = 255;
+      for (let c = 0; c < 3; c++) channels[k * 4 + c] = parseInt(rgb.substr(c * 2, 2), 16);
+      channels[k * 4 + 3] = 255;
     }
     return { css, pixels };
   }
 
-  // Plays the moves as the evaluator does: the region starts as the area of
-  // the top-left cell's colour; a move of colour c floods the cells of colour
-  // c that wait at the region's border and spreads through colour c. Every
-  // unflooded cell that touches the region waits once, in its colour's list.
-  function replayMoves(w, h, cells, moves) {
-    const W = w + 2, QUEUED = 1 << 30;
-    const grid = new Int32Array(W * (h + 2)).fill(-1);  // framed by flooded cells
-    for (let y = 0; y < h; y++) {
-      for (let x = 0; x < w; x++) grid[(y + 1) * W + x + 1] = cells[y * w + x];
-    }
-    const floodedAt = new Int32Array(w * h).fill(NEVER);
-    const absorbed = new Int32Array(moves.length + 1);
-    const waiting = [];
-    for (let c = 0; c <= 100; c++) waiting.push([]);
-    const offsets = [1, -1, -W, W];
-
-    function flood(index, turn) {
-      grid[index] = -1;
-      const y = ((index / W) | 0) - 1;
-      floodedAt[y * w + (index - (y + 1) * W - 1)] = turn;
-      absorbed[turn]++;
-    }
-    function spread(work, colour, turn) {
-      for (let next = 0; next < work.length; next++) {
-        const index = work[next];
-        for (let k = 0; k < 4; k++) {
-          const neighbour = index + offsets[k], value = grid[neighbour];
-          if (value === colour) {
-            flood(neighbour, turn);
-            work.push(neighbour);
-          } else if (value > 0 && value < QUEUED) {
-            waiting[value].push(neighbour);
-            grid[neighbour] = value | QUEUED;
-          }
-        }
-      }
-    }
-
-    const start = W + 1;
-    const startColour = grid[start];
-    flood(start, 0);
-    spread([start], startColour, 0);
-    for (let turn = 1; turn <= moves.length; turn++) {
-      const colour = moves[turn - 1], work = waiting[colour];
-      waiting[colour] = [];
-      for (const index of work) flood(index, turn);
-      spread(work, colour, turn);
-    }
-    const regionSize = new Int32Array(moves.length + 1);
-    let size = 0;
-    for (let turn = 0; turn <= moves.length; turn++) regionSize[turn] = size += absorbed[turn];
-    let firstUnflooded = null;
-    for (let i = 0; i < w * h; i++) {
-      if (floodedAt[i] === NEVER) { firstUnflooded = { x: i % w, y: (i / w) | 0 }; break; }
-    }
-    return { floodedAt, absorbed, regionSize, firstUnflooded };
+  // The section as the page draws it; nothing in it changes later.
+  function sectionOf(data) {
+    const w = data.w, h = data.h, cells = bytesOf(data.cells), moves = bytesOf(data.moves);
+    const steps = data.replayed ? moves.length + 1 : 0;
+    const absorbed = decodeAbsorbed(bytesOf(data.absorbed), steps);
+    return {
+      data, w, h, cellCount: w * h, cells, moves,
+      replayed: data.replayed,
+      floodTurn: decodeFloodTurns(bytesOf(data.floodTurns), w, h),
+      absorbed, regionSize: runningTotals(absorbed),
+      bad: data.badMove,
+      // Positions 0 ... last: the start, every move played, and the bad move if any.
+      last: moves.length + (data.badMove ? 1 : 0),
+      palette: paletteOf(data.palette), shaded: paletteOf(data.floodedPalette),
+    };
   }
 
-  const w = data.w, h = data.h, cellCount = w * h;
-  const cells = bytesOf(data.cells), moves = bytesOf(data.moves);
-  const palette = paletteOf(data.palette), flooded = paletteOf(data.floodedPalette);
-  const replay = replayMoves(w, h, cells, moves);
-  const bad = data.badMove;
-  // Positions 0 ... last: the start, every move played, and the bad move if any.
-  const last = moves.length + (bad ? 1 : 0);
-  const $ = (id) => document.getElementById(id);
+  // The replay's step shown at a position; without a replay not even the start is flooded.
+  function turnAt(section, position) { return section.replayed ? Math.min(position, section.moves.length) : -1; }
+
+  function regionColourAt(section, position) {
+    const turn = turnAt(section, position);
+    return turn <= 0 ? section.cells[0] : section.moves[turn - 1];
+  }
 
   // ---- The verdict: the evaluator's own words. ----
-  function showVerdict() {
-    const verdict = data.verdict;
-    $("title").textContent = "Barvotok replay: test case " + data.testCase + ", " + w + " x " + h +
-      ", " + data.b + " colours";
+
+  function wholeReportText(data) {
+    if (!data.verdict.passed) return "the same, as this section decides it";
+    const whole = textOf(data.wholeReport).split("\n");
+    return whole[0] === "OK" ? "OK, " + whole[1] + " sections" : whole[0];
+  }
+
+  function showVerdict(section) {
+    const data = section.data, verdict = data.verdict;
+    $("title").textContent = "Barvotok replay: test case " + data.testCase + ", " + section.w + " x " +
+      section.h + ", " + data.b + " colours";
     $("source").textContent = "Section " + data.section + " (line " + data.sectionLine + ") of " +
       textOf(data.submissionName) + ", test set " + textOf(data.inputName);
     $("verdict").classList.add(verdict.passed ? "passed" : "failed");
@@ -109,73 +129,53 @@
     $("verdict-check").textContent = verdict.passed ? "" : "at check line " + verdict.checkLine;
     $("verdict-report").textContent = textOf(verdict.report);
     $("verdict-message").textContent = verdict.passed ? "none" : textOf(verdict.message);
-    const whole = textOf(data.wholeReport).split("\n");
-    const decides = !verdict.passed && data.earlierSectionsPass;
-    $("whole-report").textContent = "The report on the whole submission: " +
-      (decides ? "the same, as this section decides it" : whole[0] === "OK" ? "OK, " + whole[1] + " sections" : whole[0]);
-    $("replay-note").hidden = data.replayed;
-    const problems = consistencyProblems();
-    if (problems.length > 0) {
-      $("replay-warning").hidden = false;
-      $("replay-warning").textContent = "The page's replay disagrees with the evaluator: " + problems.join("; ");
-    }
-  }
-
-  // The page's own replay must reach the verdict that the evaluator gave.
-  function consistencyProblems() {
-    if (!data.replayed || bad) return [];
-    const mine = replay.firstUnflooded, theirs = data.firstUnflooded;
-    if (data.verdict.passed && mine) return ["cell " + (mine.x + 1) + ", " + (mine.y + 1) + " stays unflooded"];
-    if (theirs && (!mine || mine.x !== theirs.x || mine.y !== theirs.y)) {
-      return ["the first unflooded cell is " + (mine ? (mine.x + 1) + ", " + (mine.y + 1) : "none")];
-    }
-    return [];
+    $("whole-report").textContent = "The report on the whole submission: " + wholeReportText(data);
+    $("replay-note").hidden = section.replayed;
   }
 
   // ---- The grid. ----
-  const canvas = $("grid"), context = canvas.getContext("2d");
-  const scale = Math.max(1, Math.floor(Math.min(720 / w, 720 / h)));
-  canvas.width = w * scale;
-  canvas.height = h * scale;
-  const cellsCanvas = document.createElement("canvas");
-  cellsCanvas.width = w;
-  cellsCanvas.height = h;
-  const cellsContext = cellsCanvas.getContext("2d");
-  const image = cellsContext.createImageData(w, h);
-  const pixels = new Uint32Array(image.data.buffer);
-  context.imageSmoothingEnabled = false;
 
-  // Without the evaluator's replay not even the start is flooded: turn -1.
-  function turnAt(position) { return data.replayed ? Math.min(position, moves.length) : -1; }
-  function regionColourAt(position) {
-    const turn = turnAt(position);
-    return turn <= 0 ? cells[0] : moves[turn - 1];
+  function gridOf(section) {
+    const canvas = $("grid"), context = canvas.getContext("2d");
+    const scale = Math.max(1, Math.floor(720 / Math.max(section.w, section.h)));
+    canvas.width = section.w * scale;
+    canvas.height = section.h * scale;
+    context.imageSmoothingEnabled = false;
+    const cellsCanvas = document.createElement("canvas");
+    cellsCanvas.width = section.w;
+    cellsCanvas.height = section.h;
+    const cellsContext = cellsCanvas.getContext("2d");
+    const image = cellsContext.createImageData(section.w, section.h);
+    return { canvas, context, scale, cellsCanvas, cellsContext, image, pixels: new Uint32Array(image.data.buffer) };
   }
 
-  function drawGrid(position) {
-    const turn = turnAt(position), shade = flooded.pixels[regionColourAt(position)];
-    const own = palette.pixels, floodedAt = replay.floodedAt;
-    for (let i = 0; i < cellCount; i++) pixels[i] = floodedAt[i] <= turn ? shade : own[cells[i]];
-    cellsContext.putImageData(image, 0, 0);
-    context.drawImage(cellsCanvas, 0, 0, w * scale, h * scale);
-    if (scale >= 4) outlineRegion(turn);
-    if (scale >= 10 && turn > 0 && position <= moves.length) frameAbsorbed(turn);
-    markFirstUnflooded();
+  function cellCentre(grid, x, y) {
+    const half = Math.floor(grid.scale / 2);
+    return { x: x * grid.scale + half, y: y * grid.scale + half };
+  }
+
+  function paintCells(grid, section, turn, regionColour) {
+    const shade = section.shaded.pixels[regionColour], own = section.palette.pixels;
+    const floodTurn = section.floodTurn, cells = section.cells, pixels = grid.pixels;
+    for (let i = 0; i < section.cellCount; i++) pixels[i] = floodTurn[i] <= turn ? shade : own[cells[i]];
+    grid.cellsContext.putImageData(grid.image, 0, 0);
+    grid.context.drawImage(grid.cellsCanvas, 0, 0, grid.canvas.width, grid.canvas.height);
   }
 
   // The region's border as one path, where cells are large enough to show it.
-  function outlineRegion(turn) {
-    const floodedAt = replay.floodedAt;
-    const inside = (x, y) => x >= 0 && y >= 0 && x < w && y < h && floodedAt[y * w + x] <= turn;
+  function outlineRegion(grid, section, turn) {
+    const { w, h, floodTurn } = section, scale = grid.scale, context = grid.context;
+    const inside = (x, y) => x >= 0 && y >= 0 && x < w && y < h && floodTurn[y * w + x] <= turn;
+    const edge = (x0, y0, x1, y1) => { context.moveTo(x0, y0); context.lineTo(x1, y1); };
     context.beginPath();
     for (let y = 0; y < h; y++) {
       for (let x = 0; x < w; x++) {
         if (!inside(x, y)) continue;
-        const left = x * scale, top = y * scale;
-        if (!inside(x + 1, y)) { context.moveTo(left + scale, top); context.lineTo(left + scale, top + scale); }
-        if (!inside(x - 1, y)) { context.moveTo(left, top); context.lineTo(left, top + scale); }
-        if (!inside(x, y - 1)) { context.moveTo(left, top); context.lineTo(left + scale, top); }
-        if (!inside(x, y + 1)) { context.moveTo(left, top + scale); context.lineTo(left + scale, top + scale); }
+        const left = x * scale, top = y * scale, right = left + scale, bottom = top + scale;
+        if (!inside(x + 1, y)) edge(right, top, right, bottom);
+        if (!inside(x - 1, y)) edge(left, top, left, bottom);
+        if (!inside(x, y - 1)) edge(left, top, right, top);
+        if (!inside(x, y + 1)) edge(left, bottom, right, bottom);
       }
     }
     context.strokeStyle = "#000";
@@ -184,22 +184,24 @@
   }
 
   // A thin white frame inside every cell that this move absorbed.
-  function frameAbsorbed(turn) {
-    const floodedAt = replay.floodedAt;
+  function frameAbsorbed(grid, section, turn) {
+    const scale = grid.scale, context = grid.context;
     context.beginPath();
-    for (let i = 0; i < cellCount; i++) {
-      if (floodedAt[i] === turn) context.rect((i % w) * scale + 2.5, ((i / w) | 0) * scale + 2.5, scale - 5, scale - 5);
+    for (let i = 0; i < section.cellCount; i++) {
+      if (section.floodTurn[i] !== turn) continue;
+      context.rect((i % section.w) * scale + 2.5, Math.floor(i / section.w) * scale + 2.5, scale - 5, scale - 5);
     }
     context.strokeStyle = "#fff";
     context.lineWidth = 1;
     context.stroke();
   }
 
-  function markFirstUnflooded() {
-    const cell = data.firstUnflooded;
+  // A ring inside a large cell, around a small one.
+  function markFirstUnflooded(grid, section) {
+    const cell = section.data.firstUnflooded;
     if (!cell) return;
-    // Inside a large cell; around a small one.
-    const centre = cellCentre(cell.x, cell.y), radius = scale >= 16 ? scale * 0.36 : Math.max(8, scale * 1.2);
+    const centre = cellCentre(grid, cell.x, cell.y), context = grid.context;
+    const radius = grid.scale >= 16 ? grid.scale * 0.36 : Math.max(8, grid.scale * 1.2);
     context.beginPath();
     context.arc(centre.x, centre.y, radius, 0, 2 * Math.PI);
     context.strokeStyle = "#000";
@@ -210,149 +212,192 @@
     context.stroke();
   }
 
-  function cellCentre(x, y) {
-    return { x: x * scale + Math.floor(scale / 2), y: y * scale + Math.floor(scale / 2) };
+  function drawGrid(grid, section, position) {
+    const turn = turnAt(section, position);
+    paintCells(grid, section, turn, regionColourAt(section, position));
+    if (grid.scale >= 4) outlineRegion(grid, section, turn);
+    if (grid.scale >= 10 && turn > 0 && position <= section.moves.length) frameAbsorbed(grid, section, turn);
+    markFirstUnflooded(grid, section);
   }
 
-  canvas.addEventListener("mousemove", (event) => {
-    const box = canvas.getBoundingClientRect();
-    const x = Math.floor((event.clientX - box.left) * canvas.width / box.width / scale);
-    const y = Math.floor((event.clientY - box.top) * canvas.height / box.height / scale);
-    if (x < 0 || y < 0 || x >= w || y >= h) return;
-    const at = replay.floodedAt[y * w + x];
-    $("cell-info").textContent = "Cell " + (x + 1) + " in row " + (y + 1) + ": colour " + cells[y * w + x] +
-      (at === NEVER ? ", never flooded" : at === 0 ? ", in the starting region" : ", flooded by move " + at);
-  });
+  function describeCell(viewer, event) {
+    const { grid, section } = viewer, box = grid.canvas.getBoundingClientRect();
+    const x = Math.floor((event.clientX - box.left) * grid.canvas.width / box.width / grid.scale);
+    const y = Math.floor((event.clientY - box.top) * grid.canvas.height / box.height / grid.scale);
+    if (x < 0 || y < 0 || x >= section.w || y >= section.h) return;
+    const at = section.floodTurn[y * section.w + x];
+    const when = at > section.moves.length ? ", never flooded"
+      : at === 0 ? ", in the starting region" : ", flooded by move " + at;
+    $("cell-info").textContent = "Cell " + (x + 1) + " in row " + (y + 1) + ": colour " +
+      section.cells[y * section.w + x] + when;
+  }
 
   // ---- The chart of the region's size. ----
-  const chart = $("chart"), chartContext = chart.getContext("2d");
-  const chartBase = document.createElement("canvas");
-  const PAD = { left: 8, right: 8, top: 10, bottom: 16 };
-  chartBase.width = chart.width;
-  chartBase.height = chart.height;
-  const plotWidth = chart.width - PAD.left - PAD.right, plotHeight = chart.height - PAD.top - PAD.bottom;
-  const chartX = (position) => PAD.left + (last === 0 ? 0 : position / last * plotWidth);
-  const chartY = (size) => PAD.top + plotHeight * (1 - size / cellCount);
 
-  function drawChartBase() {
-    const g = chartBase.getContext("2d");
+  function chartOf(section) {
+    const canvas = $("chart"), pad = { left: 8, right: 8, top: 10, bottom: 16 };
+    const chart = {
+      canvas, context: canvas.getContext("2d"), base: document.createElement("canvas"), pad,
+      plotWidth: canvas.width - pad.left - pad.right, plotHeight: canvas.height - pad.top - pad.bottom,
+    };
+    chart.base.width = canvas.width;
+    chart.base.height = canvas.height;
+    drawChartBase(chart, section);
+    return chart;
+  }
+
+  function chartX(chart, section, position) {
+    return chart.pad.left + (section.last === 0 ? 0 : position / section.last * chart.plotWidth);
+  }
+
+  function chartY(chart, section, size) { return chart.pad.top + chart.plotHeight * (1 - size / section.cellCount); }
+
+  function drawChartBase(chart, section) {
+    const g = chart.base.getContext("2d"), { pad, plotWidth, plotHeight } = chart;
     g.fillStyle = "#fff";
-    g.fillRect(0, 0, chart.width, chart.height);
+    g.fillRect(0, 0, chart.base.width, chart.base.height);
     g.strokeStyle = "#d5d9e2";
     g.setLineDash([3, 3]);
     g.beginPath();
-    g.moveTo(PAD.left, chartY(cellCount));
-    g.lineTo(PAD.left + plotWidth, chartY(cellCount));
+    g.moveTo(pad.left, chartY(chart, section, section.cellCount));
+    g.lineTo(pad.left + plotWidth, chartY(chart, section, section.cellCount));
     g.stroke();
     g.setLineDash([]);
-    g.beginPath();
-    // One sample per pixel column: the size is monotone, so nothing is lost between.
-    for (let px = 0; px <= plotWidth; px++) {
-      const turn = Math.min(moves.length, Math.round(px / plotWidth * last));
-      const y = chartY(replay.regionSize[turn]);
-      if (px === 0) g.moveTo(PAD.left, y); else g.lineTo(PAD.left + px, y);
+    if (section.replayed) {
+      g.beginPath();
+      // One sample per pixel column: the size only grows, so nothing is lost between.
+      for (let px = 0; px <= plotWidth; px++) {
+        const turn = Math.min(section.moves.length, Math.round(px / plotWidth * section.last));
+        const y = chartY(chart, section, section.regionSize[turn]);
+        if (px === 0) g.moveTo(pad.left, y); else g.lineTo(pad.left + px, y);
+      }
+      g.strokeStyle = "#2f6fd0";
+      g.lineWidth = 1.5;
+      g.stroke();
     }
-    g.strokeStyle = "#2f6fd0";
-    g.lineWidth = 1.5;
-    g.stroke();
-    if (bad) {
+    if (section.bad) {
+      const x = chartX(chart, section, section.last);
       g.strokeStyle = "#c0262d";
       g.lineWidth = 2;
       g.beginPath();
-      g.moveTo(chartX(last), PAD.top);
-      g.lineTo(chartX(last), PAD.top + plotHeight);
+      g.moveTo(x, pad.top);
+      g.lineTo(x, pad.top + plotHeight);
       g.stroke();
     }
     g.fillStyle = "#5b6478";
     g.font = "11px system-ui, sans-serif";
-    g.fillText("region size (of " + cellCount + ")", PAD.left + 2, PAD.top + 10);
-    g.fillText("move 0", PAD.left, chart.height - 3);
+    g.fillText("region size (of " + section.cellCount + ")", pad.left + 2, pad.top + 10);
+    g.fillText("move 0", pad.left, chart.base.height - 3);
     g.textAlign = "right";
-    g.fillText("move " + last, PAD.left + plotWidth, chart.height - 3);
+    g.fillText("move " + section.last, pad.left + plotWidth, chart.base.height - 3);
   }
 
-  function drawChart(position) {
-    chartContext.drawImage(chartBase, 0, 0);
-    const x = chartX(position), y = chartY(replay.regionSize[Math.max(0, turnAt(position))]);
-    chartContext.strokeStyle = "#1d2433";
-    chartContext.lineWidth = 1;
-    chartContext.beginPath();
-    chartContext.moveTo(x, PAD.top);
-    chartContext.lineTo(x, PAD.top + plotHeight);
-    chartContext.stroke();
-    chartContext.fillStyle = "#1d2433";
-    chartContext.beginPath();
-    chartContext.arc(x, y, 3, 0, 2 * Math.PI);
-    chartContext.fill();
+  function drawChart(chart, section, position) {
+    const context = chart.context, turn = turnAt(section, position);
+    const x = chartX(chart, section, position);
+    const y = chartY(chart, section, turn < 0 ? 0 : section.regionSize[turn]);
+    context.drawImage(chart.base, 0, 0);
+    context.strokeStyle = context.fillStyle = "#1d2433";
+    context.lineWidth = 1;
+    context.beginPath();
+    context.moveTo(x, chart.pad.top);
+    context.lineTo(x, chart.pad.top + chart.plotHeight);
+    context.stroke();
+    context.beginPath();
+    context.arc(x, y, 3, 0, 2 * Math.PI);
+    context.fill();
   }
 
-  function seekFromChart(event) {
-    const box = chart.getBoundingClientRect();
-    const px = (event.clientX - box.left) * chart.width / box.width - PAD.left;
-    show(Math.round(px / plotWidth * last));
+  function positionAtChart(chart, section, event) {
+    const box = chart.canvas.getBoundingClientRect();
+    const px = (event.clientX - box.left) * chart.canvas.width / box.width - chart.pad.left;
+    return Math.round(px / chart.plotWidth * section.last);
   }
-  chart.addEventListener("mousedown", (event) => { pause(); seekFromChart(event); });
-  chart.addEventListener("mousemove", (event) => { if (event.buttons & 1) seekFromChart(event); });
 
-  // ---- The move panel, the slider and playing. ----
-  let position = 0;
+  // ---- The move panel. ----
 
-  function describeMove() {
-    const turn = turnAt(position), colour = regionColourAt(position);
-    $("move-number").textContent = String(position);
-    $("move-swatch").style.background = palette.css[colour];
-    $("move-colour").textContent = String(colour);
-    $("region-size").textContent = turn < 0 ? "none" : String(replay.regionSize[turn]);
-    $("absorbed").textContent = turn < 0 ? "none" : String(replay.absorbed[turn]);
-    let note = !data.replayed ? "No replay: the section failed before it."
-      : position === 0 ? "The start: the area of the top-left cell's colour." : "";
-    if (bad && position === last) {
-      $("move-colour").textContent = String(bad.colour);
-      $("move-swatch").style.background = "transparent";
-      $("absorbed").textContent = "none";
-      note = "Move " + bad.turn + " names colour " + bad.colour + ", not one of 1 ... " + data.b +
-        ": the evaluator stops here.";
+  // The note under the move: a plain remark, or (marked bad) where the evaluator stops.
+  function moveNote(section, position) {
+    if (section.bad && position === section.last) {
+      return { bad: true, text: "Move " + section.bad.turn + " names colour " + section.bad.colour +
+        ", not one of 1 ... " + section.data.b + ": the evaluator stops here." };
     }
-    $("move-note").textContent = note;
+    if (!section.replayed) return { bad: false, text: "No replay: the section failed before it." };
+    if (position === 0) return { bad: false, text: "The start: the area of the top-left cell's colour." };
+    return { bad: false, text: "" };
   }
 
-  function show(target) {
-    position = Math.max(0, Math.min(last, Math.round(target)));
-    $("slider").value = String(position);
-    drawGrid(position);
-    drawChart(position);
-    describeMove();
+  function describeMove(section, position) {
+    const turn = turnAt(section, position), atBadMove = section.bad && position === section.last;
+    const colour = atBadMove ? section.bad.colour : regionColourAt(section, position);
+    $("move-number").textContent = String(position);
+    $("move-swatch").style.background = atBadMove ? "transparent" : section.palette.css[colour];
+    $("move-colour").textContent = String(colour);
+    $("region-size").textContent = turn < 0 ? "none" : String(section.regionSize[turn]);
+    $("absorbed").textContent = turn < 0 || atBadMove ? "none" : String(section.absorbed[turn]);
+    const note = moveNote(section, position);
+    $("move-note").textContent = note.text;
+    $("move-note").classList.toggle("bad", note.bad);
+  }
+
+  // ---- Moving through the replay. ----
+
+  function show(viewer, target) {
+    const section = viewer.section;
+    viewer.position = Math.max(0, Math.min(section.last, Math.round(target)));
+    $("slider").value = String(viewer.position);
+    drawGrid(viewer.grid, section, viewer.position);
+    drawChart(viewer.chart, section, viewer.position);
+    describeMove(section, viewer.position);
   }
 
   const SPEEDS = [1, 2, 5, 10, 25, 50, 100, 250, 1000, 5000, 25000, 100000];
-  let playing = false, playStart = 0, playFrom = 0;
 
   function movesPerSecond() { return Number($("speed").value); }
-  function play() {
-    if (last === 0) return;
-    if (position >= last) show(0);
-    playing = true;
-    playStart = performance.now();
-    playFrom = position;
-    $("play").textContent = "Pause";
-    requestAnimationFrame(tick);
-  }
-  function pause() {
-    playing = false;
-    $("play").textContent = "Play";
-  }
-  function tick(now) {
-    if (!playing) return;
-    const target = playFrom + Math.floor((now - playStart) / 1000 * movesPerSecond());
-    if (target !== position) show(target);
-    if (position >= last) { pause(); return; }
-    requestAnimationFrame(tick);
+
+  function setPlaying(viewer, playing) {
+    viewer.player.playing = playing;
+    $("play").textContent = playing ? "Pause" : "Play";
   }
 
-  function setUpControls() {
+  // Playing counts from where it (re)started, so a slow frame skips moves instead of lagging.
+  function restartClock(viewer) {
+    viewer.player.since = performance.now();
+    viewer.player.from = viewer.position;
+  }
+
+  function tick(viewer, now) {
+    if (!viewer.player.playing) return;
+    const target = viewer.player.from + Math.floor((now - viewer.player.since) / 1000 * movesPerSecond());
+    if (target !== viewer.position) show(viewer, target);
+    if (viewer.position >= viewer.section.last) setPlaying(viewer, false);
+    else requestAnimationFrame((time) => tick(viewer, time));
+  }
+
+  function play(viewer) {
+    if (viewer.section.last === 0) return;
+    if (viewer.position >= viewer.section.last) show(viewer, 0);
+    restartClock(viewer);
+    setPlaying(viewer, true);
+    requestAnimationFrame((time) => tick(viewer, time));
+  }
+
+  function pause(viewer) { setPlaying(viewer, false); }
+
+  function togglePlay(viewer) { if (viewer.player.playing) pause(viewer); else play(viewer); }
+
+  // Every control stops playing, then jumps.
+  function jump(viewer, target) {
+    pause(viewer);
+    show(viewer, target);
+  }
+
+  // ---- The controls. ----
+
+  function setUpSpeeds(viewer) {
     const speed = $("speed");
     // About ten seconds for the whole replay.
-    const wanted = SPEEDS.find((s) => s * 10 >= last) || SPEEDS[SPEEDS.length - 1];
+    const wanted = SPEEDS.find((s) => s * 10 >= viewer.section.last) || SPEEDS[SPEEDS.length - 1];
     for (const s of SPEEDS) {
       const option = document.createElement("option");
       option.value = String(s);
@@ -360,44 +405,71 @@
       option.selected = s === wanted;
       speed.appendChild(option);
     }
-    speed.addEventListener("change", () => { if (playing) { playStart = performance.now(); playFrom = position; } });
-    const slider = $("slider");
-    slider.max = String(last);
-    slider.addEventListener("input", () => { pause(); show(Number(slider.value)); });
-    $("first").addEventListener("click", () => { pause(); show(0); });
-    $("back").addEventListener("click", () => { pause(); show(position - 1); });
-    $("forward").addEventListener("click", () => { pause(); show(position + 1); });
-    $("last").addEventListener("click", () => { pause(); show(last); });
-    $("play").addEventListener("click", () => (playing ? pause() : play()));
-    $("move-total").textContent = String(last);
-    $("cell-total").textContent = String(cellCount);
-
-    const steps = { ArrowRight: 1, ArrowLeft: -1, PageDown: 100, PageUp: -100 };
-    // Capturing, so that the slider does not also move on the same key.
-    document.addEventListener("keydown", (event) => {
-      if (event.target instanceof HTMLSelectElement || event.ctrlKey || event.metaKey || event.altKey) return;
-      let handled = true;
-      if (event.key in steps) { pause(); show(position + steps[event.key] * (event.shiftKey ? 10 : 1)); }
-      else if (event.key === "Home") { pause(); show(0); }
-      else if (event.key === "End") { pause(); show(last); }
-      else if (event.key === " ") { playing ? pause() : play(); }
-      else handled = false;
-      if (handled) event.preventDefault();
-    }, true);
+    speed.addEventListener("change", () => { if (viewer.player.playing) restartClock(viewer); });
   }
 
-  showVerdict();
-  drawChartBase();
-  setUpControls();
-  show(0);
+  function setUpButtons(viewer) {
+    const last = viewer.section.last, slider = $("slider");
+    slider.max = String(last);
+    slider.addEventListener("input", () => jump(viewer, Number(slider.value)));
+    $("first").addEventListener("click", () => jump(viewer, 0));
+    $("back").addEventListener("click", () => jump(viewer, viewer.position - 1));
+    $("forward").addEventListener("click", () => jump(viewer, viewer.position + 1));
+    $("last").addEventListener("click", () => jump(viewer, last));
+    $("play").addEventListener("click", () => togglePlay(viewer));
+    $("move-total").textContent = String(last);
+    $("cell-total").textContent = String(viewer.section.cellCount);
+  }
 
+  function setUpPointer(viewer) {
+    const chart = viewer.chart.canvas;
+    chart.addEventListener("mousedown", (event) => jump(viewer, positionAtChart(viewer.chart, viewer.section, event)));
+    chart.addEventListener("mousemove", (event) => {
+      if (event.buttons & 1) show(viewer, positionAtChart(viewer.chart, viewer.section, event));
+    });
+    viewer.grid.canvas.addEventListener("mousemove", (event) => describeCell(viewer, event));
+  }
+
+  const STEPS = { ArrowRight: 1, ArrowLeft: -1, PageDown: 100, PageUp: -100 };
+
+  function onKey(viewer, event) {
+    if (event.target instanceof HTMLSelectElement || event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key in STEPS) jump(viewer, viewer.position + STEPS[event.key] * (event.shiftKey ? 10 : 1));
+    else if (event.key === "Home") jump(viewer, 0);
+    else if (event.key === "End") jump(viewer, viewer.section.last);
+    else if (event.key === " ") togglePlay(viewer);
+    else return;
+    event.preventDefault();
+  }
+
+  // ---- The page. ----
+
+  function start() {
+    const section = sectionOf(JSON.parse($("barvotok-data").textContent));
+    showVerdict(section);
+    const viewer = {
+      section, grid: gridOf(section), chart: chartOf(section), position: 0,
+      player: { playing: false, since: 0, from: 0 },
+    };
+    setUpSpeeds(viewer);
+    setUpButtons(viewer);
+    setUpPointer(viewer);
+    // Capturing, so that the slider does not also move on the same key.
+    document.addEventListener("keydown", (event) => onKey(viewer, event), true);
+    show(viewer, 0);
+    return viewer;
+  }
+
+  const viewer = start();
   // For scripts and tests that drive the page.
   window.barvotokViewer = {
-    show, play, pause, cellCentre,
-    get position() { return position; },
-    get playing() { return playing; },
-    last, scale,
-    replayFirstUnflooded: replay.firstUnflooded,
-    consistent: consistencyProblems().length === 0,
+    show: (target) => show(viewer, target),
+    play: () => play(viewer),
+    pause: () => pause(viewer),
+    cellCentre: (x, y) => cellCentre(viewer.grid, x, y),
+    get position() { return viewer.position; },
+    get playing() { return viewer.player.playing; },
+    last: viewer.section.last,
+    scale: viewer.grid.scale,
   };
 })();
