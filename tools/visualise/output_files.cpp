@@ -1,19 +1,14 @@
 #include "visualise/output_files.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <fstream>
 #include <system_error>
 
 #include "common/tool_frame.h"
+#include "driver/same_file.h"
 #include "visualise/visualise_error.h"
 
 namespace {
-
-bool sameFile(const std::string& a, const std::string& b) {
-  std::error_code unknown;
-  return std::filesystem::equivalent(a, b, unknown);
-}
 
 [[noreturn]] void refuse(const std::string& output, const std::string& why) {
   throw VisualiseError{"will not write " + output + ": " + why + "; nothing written"};
