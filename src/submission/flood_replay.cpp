@@ -1,88 +1,130 @@
 #include "flood_replay.h"
 
-#include <string>
+#include <algorithm>
 
-#include "../check/assertion.h"
+void FloodReplay::begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t h) {
+  restore();
+  cells_ = cells.data();
+  w_ = w;
+  h_ = h;
+  stride_ = w + 2;
+  turn_ = 0;
+  largestGrid_ = std::max(largestGrid_, cells.size());
+}
 
-namespace {
-
-// Lists keep small storage from section to section, so that many small
-// sections allocate nothing, but not large: kept, every colour's list would
-// hold the largest size it ever reached, and sections of different grids
-// would pile up many grids' worth between them.
-void emptyKeepingSmallStorage(std::vector<std::int32_t>& list) {
-  constexpr std::size_t KEPT_CAPACITY = 4096;
-  if (list.capacity() > KEPT_CAPACITY) {
-    list = std::vector<std::int32_t>();
-  } else {
-    list.clear();
+void FloodReplay::start(std::span<FloodCell> cells, const FirstFlood& first) {
+  begin(cells, first.w, first.h);
+  first_ = &first;
+  flooded_ = first.floodedCount;
+  for (std::int32_t colour = 0; colour <= MAX_COLOURS; ++colour) {
+    firstWaiting_[static_cast<std::size_t>(colour)] =
+        colour >= 1 && colour <= first.b ? first.waitingOf(colour) : std::span<const std::int32_t>();
   }
 }
 
-}  // namespace
-
-void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, std::int32_t b) {
-  cells_ = &framedCells;
-  stride_ = w + 2;
-  w_ = w;
-  turn_ = 0;
-  if (boundary_.size() < static_cast<std::size_t>(b) + 1) boundary_.resize(static_cast<std::size_t>(b) + 1);
-  for (auto& list : boundary_) emptyKeepingSmallStorage(list);
-  emptyKeepingSmallStorage(work_);
-
+void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::int32_t h, std::int32_t b) {
+  (void)b;  // every list starts empty, whatever the colours
+  begin(cells, w, h);
+  first_ = nullptr;
+  firstWaiting_.fill({});
   const std::int32_t topLeft = stride_ + 1;
-  std::int32_t& first = framedCells[static_cast<std::size_t>(topLeft)];
-  const std::int32_t colour = first;
-  first = FLOODED;
-  work_.assign(1, topLeft);
-  spread(colour);
-  endStep();
+  const FloodCell colour = cells_[topLeft];
+  cells_[topLeft] = FLOODED;
+  log_.push_back(topLeft);
+  spread(colour, 0);
+  flooded_ = static_cast<std::int64_t>(log_.size());
+  endStep(0);
 }
 
 void FloodReplay::floodWaiting(std::int32_t colour) {
-  std::vector<std::int32_t>& waiting = boundary_[static_cast<std::size_t>(colour)];
-  work_.swap(waiting);
-  waiting.clear();
-  std::vector<std::int32_t>& cells = *cells_;
-  for (const std::int32_t index : work_) {
-    std::int32_t& cell = cells[static_cast<std::size_t>(index)];
-    // Only a waiting cell of this very colour may stand in its list.
-    if (cell != (colour | QUEUED)) failInternalCheck(Check::WaitingCellOutOfPlace);
-    cell = FLOODED;
-  }
-  spread(colour);
-  endStep();
+  const std::size_t from = log_.size();
+  const auto k = static_cast<std::size_t>(colour);
+  takeWaiting(firstWaiting_[k], colour);
+  firstWaiting_[k] = {};
+  takeWaiting(waiting_[k], colour);
+  waiting_[k].clear();
+  spread(static_cast<FloodCell>(colour), from);
+  flooded_ += static_cast<std::int64_t>(log_.size() - from);
+  endStep(from);
 }
 
-// Floods through `colour` from the cells in the work list, breadth first and
-// without recursion, and files every other unflooded neighbour it meets
-// under its own colour.
-void FloodReplay::spread(std::int32_t colour) {
-  std::vector<std::int32_t>& cells = *cells_;
+void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, std::int32_t colour) {
+  const auto waitingValue = static_cast<FloodCell>(colour | QUEUED);
+  for (const std::int32_t index : cells) {
+    FloodCell& cell = cells_[index];
+    // Only a waiting cell of this very colour may stand in its list.
+    if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
+    cell = FLOODED;
+  }
+  log_.insert(log_.end(), cells.begin(), cells.end());
+}
+
+// Floods through `colour` from the log's entries at `from` onward, breadth
+// first and without recursion, and files every other unflooded neighbour it
+// meets under its own colour.
+void FloodReplay::spread(FloodCell colour, std::size_t from) {
+  FloodCell* cells = cells_;
   const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
-  for (std::size_t next = 0; next < work_.size(); ++next) {
-    const std::int32_t index = work_[next];
+  for (std::size_t next = from; next < log_.size(); ++next) {
+    const std::int32_t index = log_[next];
     for (const std::int32_t offset : offsets) {
       const std::int32_t neighbour = index + offset;
-      std::int32_t& value = cells[static_cast<std::size_t>(neighbour)];
+      FloodCell& value = cells[neighbour];
       if (value == colour) {
         value = FLOODED;
-        work_.push_back(neighbour);
-      } else if (value > 0 && value < QUEUED) {
-        boundary_[static_cast<std::size_t>(value)].push_back(neighbour);
+        log_.push_back(neighbour);
+      } else if (value < QUEUED) {
+        waiting_[value].push_back(neighbour);
         value |= QUEUED;
       }
     }
   }
 }
 
-// The work list now holds exactly the cells that the step flooded.
-void FloodReplay::endStep() {
-  if (recorder_ != nullptr) {
-    recorded_.clear();
-    for (const std::int32_t index : work_)
-      recorded_.push_back((index / stride_ - 1) * w_ + index % stride_ - 1);
-    recorder_->flooded(turn_, recorded_);
+// The log's entries from `from` on are exactly the cells that the step flooded.
+void FloodReplay::endStep(std::size_t from) {
+  if (recorder_ == nullptr) return;
+  recorded_.clear();
+  for (std::size_t at = from; at < log_.size(); ++at) recorded_.push_back(unframedIndex(w_, log_[at]));
+  recorder_->flooded(turn_, recorded_);
+}
+
+GridCell FloodReplay::firstUnflooded() const {
+  for (std::int32_t y = 0; y < h_; ++y) {
+    const FloodCell* row = cells_ + framedIndex(w_, 0, y);
+    for (std::int32_t x = 0; x < w_; ++x) {
+      if (row[x] != FLOODED) return {x, y};
+    }
   }
-  work_.clear();
+  // The count said a cell was left: the replay lost track of its cells.
+  failInternalCheck(Check::WaitingCellOutOfPlace);
+}
+
+void FloodReplay::restore() {
+  if (first_ != nullptr) {
+    const FloodCell* original = first_->cells.data();
+    for (const std::int32_t index : log_) cells_[index] = original[index];
+    for (const auto& list : waiting_) {
+      for (const std::int32_t index : list) cells_[index] = original[index];
+    }
+  }
+  first_ = nullptr;
+  cells_ = nullptr;
+  log_.clear();
+  for (auto& list : waiting_) list.clear();
+  keepStorageBounded();
+}
+
+// The lists keep their storage, so that sections allocate nothing, but not
+// without bound: kept, every colour's list would hold the largest size it
+// ever reached, and many grids' worth would pile up between them.
+void FloodReplay::keepStorageBounded() {
+  std::size_t kept = log_.capacity();
+  for (const auto& list : waiting_) kept += list.capacity();
+  if (kept <= 3 * largestGrid_) return;
+  constexpr std::size_t SMALL = 4096;
+  if (log_.capacity() > SMALL) log_ = std::vector<std::int32_t>();
+  for (auto& list : waiting_) {
+    if (list.capacity() > SMALL) list = std::vector<std::int32_t>();
+  }
 }

@@ -7,14 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "check/assertion.h"
-#include "submission/flood_replay.h"
 #include "submission/solution.h"
+#include "submission/working_grids.h"
 #include "testset/test_case.h"
 
 namespace {
@@ -79,9 +80,9 @@ Verdict naiveVerdict(const TestCase& testCase, const std::vector<std::int32_t>& 
 }
 
 // The product's verdict, the section's two lines read from a stream as in a
-// real run; one replay serves every section, as it does in a run.
+// real run; one set of working grids serves every section, as in a run.
 Verdict productVerdict(const TestCase& testCase, const std::vector<std::int32_t>& moves,
-                       FloodReplay& replay) {
+                       WorkingGrids& grids) {
   std::string section = std::to_string(moves.size()) + "\n";
   for (const std::int32_t colour : moves) section += std::to_string(colour) + " ";
   section += "\n";
@@ -89,7 +90,7 @@ Verdict productVerdict(const TestCase& testCase, const std::vector<std::int32_t>
   LineCounter lineCounter = 3;
   Solution solution;
   try {
-    solution.readAndCheck(submission, lineCounter, testCase.number, testCase, replay);
+    solution.readAndCheck(submission, lineCounter, testCase.number, testCase, grids);
     return {0, "", solution.moveCount};
   } catch (const EAssertion& failure) {
     EXPECT_EQ(solution.moveCount, -1) << "a failed section keeps moveCount -1";
@@ -189,15 +190,16 @@ class RandomSections {
 
 TEST(ReplayDifferential, AgreesWithTheNaiveModelOnRandomSections) {
   RandomSections sections(20240611);
-  FloodReplay replay;
+  std::deque<TestCase> testSet;  // the grids keep their places, as a test set's do
+  WorkingGrids grids;
   int passed = 0;
   int badMoves = 0;
   int unflooded = 0;
   for (int round = 0; round < 20000; ++round) {
-    const TestCase testCase = sections.grid();
+    const TestCase& testCase = testSet.emplace_back(sections.grid());
     const std::vector<std::int32_t> moves = sections.moves(testCase);
     const Verdict expected = naiveVerdict(testCase, moves);
-    const Verdict actual = productVerdict(testCase, moves, replay);
+    const Verdict actual = productVerdict(testCase, moves, grids);
     ASSERT_EQ(actual, expected) << "round " << round << ", w " << testCase.w << ", h " << testCase.h << ", b "
                                 << testCase.b << ", " << moves.size() << " moves";
     passed += expected.checkLine == 0;
@@ -214,11 +216,12 @@ TEST(ReplayDifferential, AgreesWithTheNaiveModelOnRandomSections) {
 // of small grids, whose lists it keeps, all through one replay.
 TEST(ReplayDifferential, AgreesAcrossLargeAndSmallSections) {
   RandomSections sections(7);
-  FloodReplay replay;
+  std::deque<TestCase> testSet;
+  WorkingGrids grids;
   for (int round = 0; round < 60; ++round) {
-    const TestCase testCase = round % 2 == 0 ? sections.combGrid() : sections.grid();
+    const TestCase& testCase = testSet.emplace_back(round % 2 == 0 ? sections.combGrid() : sections.grid());
     const std::vector<std::int32_t> moves = sections.moves(testCase);
-    ASSERT_EQ(productVerdict(testCase, moves, replay), naiveVerdict(testCase, moves))
+    ASSERT_EQ(productVerdict(testCase, moves, grids), naiveVerdict(testCase, moves))
         << "round " << round << ", w " << testCase.w << ", h " << testCase.h << ", b " << testCase.b << ", "
         << moves.size() << " moves";
   }
