@@ -13,17 +13,25 @@ FirstFlood computeFirstFlood(const TestCase& testCase, FloodRecorder* recorder) 
   replay.record(recorder);
   replay.startFresh(first.cells, testCase.w, testCase.h, testCase.b);
   first.floodedCount = replay.floodedCount();
+  // The waiting cells are filed in reading order rather than in the order
+  // the flood met them, which on a long border jumps from row to row: every
+  // section that takes a list then walks the grid forward.
   first.waitingStart.assign(static_cast<std::size_t>(testCase.b) + 2, 0);
-  std::size_t waitingCount = 0;
-  for (std::int32_t colour = 1; colour <= testCase.b; ++colour)
-    waitingCount += replay.waitingOf(colour).size();
-  first.waiting.reserve(waitingCount);
+  std::vector<std::int32_t> next(static_cast<std::size_t>(testCase.b) + 1, 0);
+  std::int32_t total = 0;
   for (std::int32_t colour = 1; colour <= testCase.b; ++colour) {
-    const std::vector<std::int32_t>& waiting = replay.waitingOf(colour);
-    first.waitingStart[static_cast<std::size_t>(colour)] = static_cast<std::int32_t>(first.waiting.size());
-    first.waiting.insert(first.waiting.end(), waiting.begin(), waiting.end());
+    first.waitingStart[static_cast<std::size_t>(colour)] = total;
+    next[static_cast<std::size_t>(colour)] = total;
+    total += static_cast<std::int32_t>(replay.waitingOf(colour).size());
   }
-  first.waitingStart.back() = static_cast<std::int32_t>(first.waiting.size());
+  first.waitingStart.back() = total;
+  first.waiting.resize(static_cast<std::size_t>(total));
+  for (std::size_t index = 0; index < first.cells.size(); ++index) {
+    const FloodCell cell = first.cells[index];
+    if (cell != FLOODED && (cell & QUEUED) != 0) {
+      first.waiting[static_cast<std::size_t>(next[cell & ~QUEUED]++)] = static_cast<std::int32_t>(index);
+    }
+  }
   // Forgets the lists without touching the cells, which stay as flooded.
   replay.restore();
   return first;

@@ -30,7 +30,7 @@ void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::in
   const std::int32_t topLeft = stride_ + 1;
   const FloodCell colour = cells_[topLeft];
   cells_[topLeft] = FLOODED;
-  log_.push_back(topLeft);
+  log_.push_back(logEntry(topLeft, colour));
   spread(colour, 0);
   flooded_ = static_cast<std::int64_t>(log_.size());
   endStep(0);
@@ -39,24 +39,26 @@ void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::in
 void FloodReplay::floodWaiting(std::int32_t colour) {
   const std::size_t from = log_.size();
   const auto k = static_cast<std::size_t>(colour);
-  takeWaiting(firstWaiting_[k], colour);
+  // The first flood's cells of this colour were waiting before the section
+  // began, its own ones only since.
+  takeWaiting(firstWaiting_[k], static_cast<FloodCell>(colour | QUEUED));
   firstWaiting_[k] = {};
-  takeWaiting(waiting_[k], colour);
+  takeWaiting(waiting_[k], static_cast<FloodCell>(colour));
   waiting_[k].clear();
   spread(static_cast<FloodCell>(colour), from);
   flooded_ += static_cast<std::int64_t>(log_.size() - from);
   endStep(from);
 }
 
-void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, std::int32_t colour) {
-  const auto waitingValue = static_cast<FloodCell>(colour | QUEUED);
+void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell before) {
+  const auto waitingValue = static_cast<FloodCell>(before | QUEUED);
   for (const std::int32_t index : cells) {
     FloodCell& cell = cells_[index];
     // Only a waiting cell of this very colour may stand in its list.
     if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
     cell = FLOODED;
+    log_.push_back(logEntry(index, before));
   }
-  log_.insert(log_.end(), cells.begin(), cells.end());
 }
 
 // Floods through `colour` from the log's entries at `from` onward, breadth
@@ -66,13 +68,13 @@ void FloodReplay::spread(FloodCell colour, std::size_t from) {
   FloodCell* cells = cells_;
   const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
   for (std::size_t next = from; next < log_.size(); ++next) {
-    const std::int32_t index = log_[next];
+    const std::int32_t index = loggedIndex(log_[next]);
     for (const std::int32_t offset : offsets) {
       const std::int32_t neighbour = index + offset;
       FloodCell& value = cells[neighbour];
       if (value == colour) {
         value = FLOODED;
-        log_.push_back(neighbour);
+        log_.push_back(logEntry(neighbour, colour));
       } else if (value < QUEUED) {
         waiting_[value].push_back(neighbour);
         value |= QUEUED;
@@ -85,7 +87,9 @@ void FloodReplay::spread(FloodCell colour, std::size_t from) {
 void FloodReplay::endStep(std::size_t from) {
   if (recorder_ == nullptr) return;
   recorded_.clear();
-  for (std::size_t at = from; at < log_.size(); ++at) recorded_.push_back(unframedIndex(w_, log_[at]));
+  for (std::size_t at = from; at < log_.size(); ++at) {
+    recorded_.push_back(unframedIndex(w_, loggedIndex(log_[at])));
+  }
   recorder_->flooded(turn_, recorded_);
 }
 
@@ -102,10 +106,10 @@ GridCell FloodReplay::firstUnflooded() const {
 
 void FloodReplay::restore() {
   if (first_ != nullptr) {
-    const FloodCell* original = first_->cells.data();
-    for (const std::int32_t index : log_) cells_[index] = original[index];
+    for (const std::uint32_t entry : log_) cells_[loggedIndex(entry)] = loggedValue(entry);
+    // Cells that still wait were met by this section: they had no mark.
     for (const auto& list : waiting_) {
-      for (const std::int32_t index : list) cells_[index] = original[index];
+      for (const std::int32_t index : list) cells_[index] &= static_cast<FloodCell>(~QUEUED);
     }
   }
   first_ = nullptr;
@@ -123,7 +127,7 @@ void FloodReplay::keepStorageBounded() {
   for (const auto& list : waiting_) kept += list.capacity();
   if (kept <= 3 * largestGrid_) return;
   constexpr std::size_t SMALL = 4096;
-  if (log_.capacity() > SMALL) log_ = std::vector<std::int32_t>();
+  if (log_.capacity() > SMALL) log_ = std::vector<std::uint32_t>();
   for (auto& list : waiting_) {
     if (list.capacity() > SMALL) list = std::vector<std::int32_t>();
   }

@@ -67,7 +67,7 @@ class FloodReplay {
  private:
   void begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t h);
   void floodWaiting(std::int32_t colour);
-  void takeWaiting(std::span<const std::int32_t> cells, std::int32_t colour);
+  void takeWaiting(std::span<const std::int32_t> cells, FloodCell before);
   void spread(FloodCell colour, std::size_t from);
   void endStep(std::size_t from);
   void keepStorageBounded();
@@ -84,9 +84,19 @@ class FloodReplay {
   std::array<std::span<const std::int32_t>, MAX_COLOURS + 1> firstWaiting_{};
   // The cells that this section's own steps met, by colour.
   std::array<std::vector<std::int32_t>, MAX_COLOURS + 1> waiting_;
-  // Every cell this section flooded, step after step: the work list of each
-  // step is its tail, and restore() reads it whole.
-  std::vector<std::int32_t> log_;
+  // Every cell this section flooded, step after step, with its value from
+  // before the section beside its framed index (below 2^20 for any grid):
+  // the work list of each step is its tail, and restore() reads it whole
+  // without looking the values up.
+  static constexpr int VALUE_SHIFT = 24;
+  static std::uint32_t logEntry(std::int32_t index, FloodCell before) {
+    return static_cast<std::uint32_t>(index) | static_cast<std::uint32_t>(before) << VALUE_SHIFT;
+  }
+  static std::int32_t loggedIndex(std::uint32_t entry) {
+    return static_cast<std::int32_t>(entry & ((std::uint32_t{1} << VALUE_SHIFT) - 1));
+  }
+  static FloodCell loggedValue(std::uint32_t entry) { return static_cast<FloodCell>(entry >> VALUE_SHIFT); }
+  std::vector<std::uint32_t> log_;
   FloodRecorder* recorder_ = nullptr;
   std::vector<std::int32_t> recorded_;  // the step's cells as unframed indices
 };
