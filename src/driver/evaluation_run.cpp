@@ -63,7 +63,7 @@ ResultList evaluateSubmission(const TestSet& testSet, FirstFloods& firstFloods, 
 }
 
 ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission, SectionObserver* observer) {
-  FirstFloods firstFloods;
+  FirstFloods firstFloods(FirstFloods::KEEP_NEWEST);
   return evaluateSubmission(testSet, firstFloods, submission, observer);
 }
 

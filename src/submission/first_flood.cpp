@@ -11,7 +11,7 @@ FirstFlood computeFirstFlood(const TestCase& testCase, FloodRecorder* recorder) 
 
   FloodReplay replay;
   replay.record(recorder);
-  replay.startFresh(first.cells, testCase.w, testCase.h, testCase.b);
+  replay.startUncounted(first.cells, testCase.w, testCase.h);
   first.floodedCount = replay.floodedCount();
   // The waiting cells are filed in reading order rather than in the order
   // the flood met them, which on a long border jumps from row to row: every
@@ -22,7 +22,7 @@ FirstFlood computeFirstFlood(const TestCase& testCase, FloodRecorder* recorder) 
   for (std::int32_t colour = 1; colour <= testCase.b; ++colour) {
     first.waitingStart[static_cast<std::size_t>(colour)] = total;
     next[static_cast<std::size_t>(colour)] = total;
-    total += static_cast<std::int32_t>(replay.waitingOf(colour).size());
+    total += replay.waitingCount(colour);
   }
   first.waitingStart.back() = total;
   first.waiting.resize(static_cast<std::size_t>(total));
@@ -32,7 +32,5 @@ FirstFlood computeFirstFlood(const TestCase& testCase, FloodRecorder* recorder) 
       first.waiting[static_cast<std::size_t>(next[cell & ~QUEUED]++)] = static_cast<std::int32_t>(index);
     }
   }
-  // Forgets the lists without touching the cells, which stay as flooded.
-  replay.restore();
   return first;
 }

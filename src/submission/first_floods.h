@@ -18,15 +18,18 @@
 // A state takes about 1 byte per cell, plus 4 per cell waiting at the first
 // region's border. The states kept are bounded by `keptBytes`: beyond it the
 // least recently asked for is let go (and computed again if asked for
-// again); a state in use stays alive with its users.
+// again), though the newest is always kept; a state in use stays alive with
+// its users whatever the bound.
 class FirstFloods {
  public:
-  // Enough for a few of the largest grids: a single evaluation seldom comes
-  // back to many test cases. A judge of many submissions over one test set
-  // would rather keep them all.
-  static constexpr std::size_t DEFAULT_KEPT_BYTES = std::size_t{8} << 20;
+  // What a judge of many submissions over one test set wants: every state,
+  // about 1 to 5 bytes per cell of the test set.
+  static constexpr std::size_t KEEP_ALL = SIZE_MAX;
+  // What one evaluation wants: its working grids hold the states of the test
+  // cases in use, so only the newest is kept beside them.
+  static constexpr std::size_t KEEP_NEWEST = 0;
 
-  explicit FirstFloods(std::size_t keptBytes = DEFAULT_KEPT_BYTES) : keptBytes_(keptBytes) {}
+  explicit FirstFloods(std::size_t keptBytes = KEEP_ALL) : keptBytes_(keptBytes) {}
   FirstFloods(const FirstFloods&) = delete;
   FirstFloods& operator=(const FirstFloods&) = delete;
 

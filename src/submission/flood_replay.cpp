@@ -25,15 +25,29 @@ void FloodReplay::start(std::span<FloodCell> cells, const FirstFlood& first) {
 void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::int32_t h, std::int32_t b) {
   (void)b;  // every list starts empty, whatever the colours
   begin(cells, w, h);
+  const FloodCell colour = floodTopLeft();
+  spread<true>(colour, 0);
+  flooded_ = static_cast<std::int64_t>(log_.size());
+  endStep(0);
+}
+
+void FloodReplay::startUncounted(std::span<FloodCell> cells, std::int32_t w, std::int32_t h) {
+  begin(cells, w, h);
+  counted_.fill(0);
+  const FloodCell colour = floodTopLeft();
+  spread<false>(colour, 0);
+  flooded_ = static_cast<std::int64_t>(log_.size());
+  endStep(0);
+}
+
+FloodCell FloodReplay::floodTopLeft() {
   first_ = nullptr;
   firstWaiting_.fill({});
   const std::int32_t topLeft = stride_ + 1;
   const FloodCell colour = cells_[topLeft];
   cells_[topLeft] = FLOODED;
   log_.push_back(logEntry(topLeft, colour));
-  spread(colour, 0);
-  flooded_ = static_cast<std::int64_t>(log_.size());
-  endStep(0);
+  return colour;
 }
 
 void FloodReplay::floodWaiting(std::int32_t colour) {
@@ -45,7 +59,7 @@ void FloodReplay::floodWaiting(std::int32_t colour) {
   firstWaiting_[k] = {};
   takeWaiting(waiting_[k], static_cast<FloodCell>(colour));
   waiting_[k].clear();
-  spread(static_cast<FloodCell>(colour), from);
+  spread<true>(static_cast<FloodCell>(colour), from);
   flooded_ += static_cast<std::int64_t>(log_.size() - from);
   endStep(from);
 }
@@ -62,8 +76,9 @@ void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell bef
 }
 
 // Floods through `colour` from the log's entries at `from` onward, breadth
-// first and without recursion, and files every other unflooded neighbour it
-// meets under its own colour.
+// first and without recursion, and files (or only counts) every other
+// unflooded neighbour it meets under its own colour.
+template <bool FILING>
 void FloodReplay::spread(FloodCell colour, std::size_t from) {
   FloodCell* cells = cells_;
   const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
@@ -76,7 +91,11 @@ void FloodReplay::spread(FloodCell colour, std::size_t from) {
         value = FLOODED;
         log_.push_back(logEntry(neighbour, colour));
       } else if (value < QUEUED) {
-        waiting_[value].push_back(neighbour);
+        if constexpr (FILING) {
+          waiting_[value].push_back(neighbour);
+        } else {
+          ++counted_[value];
+        }
         value |= QUEUED;
       }
     }

@@ -57,17 +57,22 @@ class FloodReplay {
   // Tells `recorder` (or nobody, with nullptr) what every later step floods.
   void record(FloodRecorder* recorder) { recorder_ = recorder; }
 
-  // After startFresh: the cells of `colour` waiting at the region's border,
-  // and the cells flooded so far.
-  const std::vector<std::int32_t>& waitingOf(std::int32_t colour) const {
-    return waiting_[static_cast<std::size_t>(colour)];
-  }
+  // Floods the top-left cell's area of `cells` as startFresh does, but only
+  // marks the cells that then wait, without filing them: a replay that
+  // goes on from there cannot play moves, only count.
+  void startUncounted(std::span<FloodCell> cells, std::int32_t w, std::int32_t h);
+
+  // After startUncounted: how many cells of `colour` wait at the region's
+  // border. After either start: the cells flooded so far.
+  std::int32_t waitingCount(std::int32_t colour) const { return counted_[static_cast<std::size_t>(colour)]; }
   std::int64_t floodedCount() const { return flooded_; }
 
  private:
   void begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t h);
   void floodWaiting(std::int32_t colour);
   void takeWaiting(std::span<const std::int32_t> cells, FloodCell before);
+  FloodCell floodTopLeft();  // returns the colour it had
+  template <bool FILING>
   void spread(FloodCell colour, std::size_t from);
   void endStep(std::size_t from);
   void keepStorageBounded();
@@ -84,6 +89,7 @@ class FloodReplay {
   std::array<std::span<const std::int32_t>, MAX_COLOURS + 1> firstWaiting_{};
   // The cells that this section's own steps met, by colour.
   std::array<std::vector<std::int32_t>, MAX_COLOURS + 1> waiting_;
+  std::array<std::int32_t, MAX_COLOURS + 1> counted_{};  // instead of waiting_, by startUncounted
   // Every cell this section flooded, step after step, with its value from
   // before the section beside its framed index (below 2^20 for any grid):
   // the work list of each step is its tail, and restore() reads it whole

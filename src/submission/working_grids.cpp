@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-WorkingGrids::WorkingGrids() : own_(std::make_unique<FirstFloods>()), firstFloods_(*own_) {}
+WorkingGrids::WorkingGrids()
+    : own_(std::make_unique<FirstFloods>(FirstFloods::KEEP_NEWEST)), firstFloods_(*own_) {}
 
 WorkingGrids::WorkingGrids(FirstFloods& shared) : firstFloods_(shared) {}
 
@@ -33,8 +34,10 @@ WorkingGrids::Grid& WorkingGrids::gridOf(const TestCase& testCase) {
   for (const auto& grid : grids_) {
     if (grid->testCase == &testCase) return *grid;
   }
+  // Room first, so that the grids let go release their first floods too
+  // before another is computed.
+  makeRoomFor((static_cast<std::size_t>(testCase.w) + 2) * (static_cast<std::size_t>(testCase.h) + 2));
   std::shared_ptr<const FirstFlood> first = firstFloods_.of(testCase);
-  makeRoomFor(first->cells.size());
   auto grid = std::make_unique<Grid>();
   grid->testCase = &testCase;
   grid->cells = first->cells;

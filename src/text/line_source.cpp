@@ -18,3 +18,9 @@ bool readLine(std::istream& input, std::string& line) {
   if (endedByLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
+
+std::size_t readBytes(std::istream& input, char* bytes, std::size_t size) {
+  if (!input.good()) return 0;
+  input.read(bytes, static_cast<std::streamsize>(size));
+  return static_cast<std::size_t>(input.gcount());
+}
