@@ -5,6 +5,11 @@
 void FloodReplay::begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t h) {
   restore();
   cells_ = cells.data();
+  cellCount_ = cells.size();
+  if (logRoom_ < cells.size()) {
+    log_ = std::make_unique_for_overwrite<std::uint32_t[]>(cells.size());
+    logRoom_ = cells.size();
+  }
   w_ = w;
   h_ = h;
   stride_ = w + 2;
@@ -27,7 +32,7 @@ void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::in
   begin(cells, w, h);
   const FloodCell colour = floodTopLeft();
   spread<true>(colour, 0);
-  flooded_ = static_cast<std::int64_t>(log_.size());
+  flooded_ = static_cast<std::int64_t>(logged_);
   endStep(0);
 }
 
@@ -36,7 +41,7 @@ void FloodReplay::startUncounted(std::span<FloodCell> cells, std::int32_t w, std
   counted_.fill(0);
   const FloodCell colour = floodTopLeft();
   spread<false>(colour, 0);
-  flooded_ = static_cast<std::int64_t>(log_.size());
+  flooded_ = static_cast<std::int64_t>(logged_);
   endStep(0);
 }
 
@@ -46,12 +51,12 @@ FloodCell FloodReplay::floodTopLeft() {
   const std::int32_t topLeft = stride_ + 1;
   const FloodCell colour = cells_[topLeft];
   cells_[topLeft] = FLOODED;
-  log_.push_back(logEntry(topLeft, colour));
+  log_[logged_++] = logEntry(topLeft, colour);
   return colour;
 }
 
 void FloodReplay::floodWaiting(std::int32_t colour) {
-  const std::size_t from = log_.size();
+  const std::size_t from = logged_;
   const auto k = static_cast<std::size_t>(colour);
   // The first flood's cells of this colour were waiting before the section
   // began, its own ones only since.
@@ -60,7 +65,7 @@ void FloodReplay::floodWaiting(std::int32_t colour) {
   takeWaiting(waiting_[k], static_cast<FloodCell>(colour));
   waiting_[k].clear();
   spread<true>(static_cast<FloodCell>(colour), from);
-  flooded_ += static_cast<std::int64_t>(log_.size() - from);
+  flooded_ += static_cast<std::int64_t>(logged_ - from);
   endStep(from);
 }
 
@@ -71,7 +76,7 @@ void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell bef
     // Only a waiting cell of this very colour may stand in its list.
     if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
     cell = FLOODED;
-    log_.push_back(logEntry(index, before));
+    log_[logged_++] = logEntry(index, before);
   }
 }
 
@@ -81,15 +86,17 @@ void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell bef
 template <bool FILING>
 void FloodReplay::spread(FloodCell colour, std::size_t from) {
   FloodCell* cells = cells_;
+  std::uint32_t* log = log_.get();
+  std::size_t logged = logged_;
   const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
-  for (std::size_t next = from; next < log_.size(); ++next) {
-    const std::int32_t index = loggedIndex(log_[next]);
+  for (std::size_t next = from; next < logged; ++next) {
+    const std::int32_t index = loggedIndex(log[next]);
     for (const std::int32_t offset : offsets) {
       const std::int32_t neighbour = index + offset;
       FloodCell& value = cells[neighbour];
       if (value == colour) {
         value = FLOODED;
-        log_.push_back(logEntry(neighbour, colour));
+        log[logged++] = logEntry(neighbour, colour);
       } else if (value < QUEUED) {
         if constexpr (FILING) {
           waiting_[value].push_back(neighbour);
@@ -100,13 +107,14 @@ void FloodReplay::spread(FloodCell colour, std::size_t from) {
       }
     }
   }
+  logged_ = logged;
 }
 
 // The log's entries from `from` on are exactly the cells that the step flooded.
 void FloodReplay::endStep(std::size_t from) {
   if (recorder_ == nullptr) return;
   recorded_.clear();
-  for (std::size_t at = from; at < log_.size(); ++at) {
+  for (std::size_t at = from; at < logged_; ++at) {
     recorded_.push_back(unframedIndex(w_, loggedIndex(log_[at])));
   }
   recorder_->flooded(turn_, recorded_);
@@ -125,28 +133,34 @@ GridCell FloodReplay::firstUnflooded() const {
 
 void FloodReplay::restore() {
   if (first_ != nullptr) {
-    for (const std::uint32_t entry : log_) cells_[loggedIndex(entry)] = loggedValue(entry);
-    // Cells that still wait were met by this section: they had no mark.
-    for (const auto& list : waiting_) {
-      for (const std::int32_t index : list) cells_[index] &= static_cast<FloodCell>(~QUEUED);
+    std::size_t changed = logged_;
+    for (const auto& list : waiting_) changed += list.size();
+    if (changed > cellCount_ / 8) {
+      std::copy(first_->cells.begin(), first_->cells.end(), cells_);
+    } else {
+      for (std::size_t at = 0; at < logged_; ++at) cells_[loggedIndex(log_[at])] = loggedValue(log_[at]);
+      // Cells that still wait were met by this section: they had no mark.
+      for (const auto& list : waiting_) {
+        for (const std::int32_t index : list) cells_[index] &= static_cast<FloodCell>(~QUEUED);
+      }
     }
   }
   first_ = nullptr;
   cells_ = nullptr;
-  log_.clear();
+  logged_ = 0;
   for (auto& list : waiting_) list.clear();
   keepStorageBounded();
 }
 
 // The lists keep their storage, so that sections allocate nothing, but not
 // without bound: kept, every colour's list would hold the largest size it
-// ever reached, and many grids' worth would pile up between them.
+// ever reached, and many grids' worth would pile up between them. (Their
+// sizes add up to at most a grid.)
 void FloodReplay::keepStorageBounded() {
-  std::size_t kept = log_.capacity();
+  std::size_t kept = 0;
   for (const auto& list : waiting_) kept += list.capacity();
-  if (kept <= 3 * largestGrid_) return;
+  if (kept <= 2 * largestGrid_) return;
   constexpr std::size_t SMALL = 4096;
-  if (log_.capacity() > SMALL) log_ = std::vector<std::uint32_t>();
   for (auto& list : waiting_) {
     if (list.capacity() > SMALL) list = std::vector<std::int32_t>();
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,8 @@
 //
 // One replay serves many sections in turn; its lists and its log keep their
 // storage from section to section, up to a few times the largest grid.
+// A section that changed a large part of its grid is put back by copying
+// the first flood's cells whole, which then costs less than its log.
 class FloodReplay {
  public:
   // Starts a section on `cells`, a working grid holding exactly `first`'s
@@ -84,6 +87,7 @@ class FloodReplay {
   std::int32_t stride_ = 0;
   std::int32_t turn_ = 0;
   std::int64_t flooded_ = 0;
+  std::size_t cellCount_ = 0;    // framed cells of the grid
   std::size_t largestGrid_ = 0;  // framed cells of the largest grid so far
   // The first flood's lists, read in place until their colour is played.
   std::array<std::span<const std::int32_t>, MAX_COLOURS + 1> firstWaiting_{};
@@ -102,7 +106,12 @@ class FloodReplay {
     return static_cast<std::int32_t>(entry & ((std::uint32_t{1} << VALUE_SHIFT) - 1));
   }
   static FloodCell loggedValue(std::uint32_t entry) { return static_cast<FloodCell>(entry >> VALUE_SHIFT); }
-  std::vector<std::uint32_t> log_;
+  // Room for every cell of the largest grid so far, as a section floods each
+  // at most once; `logged_` entries are in use. Its pages are touched only
+  // as far as sections reach.
+  std::unique_ptr<std::uint32_t[]> log_;
+  std::size_t logRoom_ = 0;
+  std::size_t logged_ = 0;
   FloodRecorder* recorder_ = nullptr;
   std::vector<std::int32_t> recorded_;  // the step's cells as unframed indices
 };

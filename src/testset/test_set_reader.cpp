@@ -61,9 +61,11 @@ void readGridRow(TestCase& testCase, std::int32_t y, LineBuffer& input, LineCoun
                                        ". vrstica mreze), ne pa " +
                                        toDecimal(static_cast<std::int64_t>(count)));
   }
-  bool allInRange = true;
-  for (const std::int32_t colour : row) allInRange &= colour >= 1 && colour <= testCase.b;
-  if (allInRange) return;
+  // One pass without branches finds whether any colour is out of range.
+  const auto colours = static_cast<std::uint32_t>(testCase.b);
+  std::uint32_t outOfRange = 0;
+  for (const std::int32_t colour : row) outOfRange |= static_cast<std::uint32_t>(colour - 1) >= colours;
+  if (outOfRange == 0) return;
   for (std::int32_t x = 0; x < testCase.w; ++x) {
     const std::int32_t colour = row[static_cast<std::size_t>(x)];
     if (colour < 1 || colour > testCase.b) {

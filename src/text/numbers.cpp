@@ -21,16 +21,16 @@ constexpr std::ptrdiff_t SAFE_DIGITS = 9;
 
 unsigned digitOf(unsigned char byte) { return static_cast<unsigned>(byte) - '0'; }
 
-// The digits from `position` on, the first already known to be one; checks
-// the limit only past the digits that cannot reach it.
-std::int32_t readNumber(const unsigned char*& position, const unsigned char* end) {
-  const unsigned char* const first = position;
-  std::int32_t value = 0;
+struct Tail {
+  std::int32_t value;
+  const unsigned char* end;
+};
+
+// The digits of a long number past the first SAFE_DIGITS (with `value` read
+// from those), each checked against the limit. Apart from the common path.
+[[gnu::noinline]] Tail readLongTail(std::int32_t value, const unsigned char* position,
+                                    const unsigned char* end) {
   unsigned digit = 0;
-  while (position != end && (digit = digitOf(*position)) <= 9 && position - first < SAFE_DIGITS) {
-    value = value * 10 + static_cast<std::int32_t>(digit);
-    ++position;
-  }
   while (position != end && (digit = digitOf(*position)) <= 9) {
     if (value > LIMIT_TENTH || (value == LIMIT_TENTH && static_cast<int>(digit) > LIMIT_LAST_DIGIT)) {
       raiseTooLarge(value, *position);
@@ -38,23 +38,40 @@ std::int32_t readNumber(const unsigned char*& position, const unsigned char* end
     value = value * 10 + static_cast<std::int32_t>(digit);
     ++position;
   }
-  return value;
+  return {value, position};
 }
 
-// Hands every number of the line to `take`, in order.
+// Hands every number of the line to `take`, in order; up to SAFE_DIGITS
+// digits a number cannot pass the limit, so only longer ones are checked.
 template <typename Take>
 void readNumbers(std::string_view line, Take&& take) {
   const auto* position = reinterpret_cast<const unsigned char*>(line.data());
   const unsigned char* const end = position + line.size();
   while (position != end) {
-    const unsigned char byte = *position;
-    if (digitOf(byte) <= 9) {
-      take(readNumber(position, end));
-    } else if (isWhitespace(byte)) {
+    if (*position == ' ') {  // the usual separator, first
       ++position;
-    } else {
-      raiseBadCharacter(byte);
+      continue;
     }
+    unsigned digit = digitOf(*position);
+    if (digit > 9) {
+      if (!isWhitespace(*position)) raiseBadCharacter(*position);
+      ++position;
+      continue;
+    }
+    const unsigned char* const first = position;
+    auto value = static_cast<std::int32_t>(digit);
+    ++position;
+    while (position != end && (digit = digitOf(*position)) <= 9) {
+      if (position - first == SAFE_DIGITS) {
+        const Tail tail = readLongTail(value, position, end);
+        value = tail.value;
+        position = tail.end;
+        break;
+      }
+      value = value * 10 + static_cast<std::int32_t>(digit);
+      ++position;
+    }
+    take(value);
   }
 }
 
