@@ -38,7 +38,8 @@ std::vector<std::vector<std::int32_t>> spineSections(std::int32_t count) {
   for (std::int32_t length = 2; static_cast<std::int32_t>(sections.size()) < count && length <= 8; ++length) {
     std::int32_t sequences = 1;
     for (std::int32_t i = 0; i < length; ++i) sequences *= 3;
-    for (std::int32_t code = 0; code < sequences && static_cast<std::int32_t>(sections.size()) < count; ++code) {
+    for (std::int32_t code = 0; code < sequences && static_cast<std::int32_t>(sections.size()) < count;
+         ++code) {
       std::vector<std::int32_t> moves;
       for (std::int32_t rest = code, i = 0; i < length; ++i, rest /= 3) moves.push_back(rest % 3 + 1);
       if (std::count(moves.begin(), moves.end(), 2) > 0 && std::count(moves.begin(), moves.end(), 3) > 0)
