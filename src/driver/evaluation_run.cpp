@@ -17,12 +17,16 @@ struct Walk {
   WorkingGrids grids;
   LineCounter lineCounter = 0;
   PassedSections passed;
+  // The storage of the last section's moves, lent to the next one's, so
+  // that long sections do not grow a new list each (at most w*h moves).
+  std::vector<std::int32_t> lentMoves;
 };
 
 std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
   FloodRecorder* recorder = walk.observer != nullptr ? walk.observer->recorderFor(start) : nullptr;
   walk.grids.record(recorder);
   Solution solution;
+  solution.moves = std::move(walk.lentMoves);  // its storage only: readAndCheck empties it
   try {
     // A watched section is replayed even when it repeats a passed one.
     solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.grids,
@@ -33,6 +37,7 @@ std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
     throw;
   }
   if (walk.observer != nullptr) walk.observer->sectionPassed(start, solution);
+  walk.lentMoves = std::move(solution.moves);
   return solution.moveCount;
 }
 
@@ -58,7 +63,7 @@ ResultList walkSections(Walk& walk) {
 
 ResultList evaluateSubmission(const TestSet& testSet, FirstFloods& firstFloods, std::istream& submission,
                               SectionObserver* observer) {
-  Walk walk{testSet, submission, observer, WorkingGrids(firstFloods), 0, {}};
+  Walk walk{testSet, submission, observer, WorkingGrids(firstFloods), 0, {}, {}};
   return withFileLine(walk.lineCounter, [&] { return walkSections(walk); });
 }
 
