@@ -21,28 +21,23 @@ constexpr std::ptrdiff_t SAFE_DIGITS = 9;
 
 unsigned digitOf(unsigned char byte) { return static_cast<unsigned>(byte) - '0'; }
 
-struct Tail {
-  std::int32_t value;
-  const unsigned char* end;
-};
-
-// The digits of a long number past the first SAFE_DIGITS (with `value` read
-// from those), each checked against the limit. Apart from the common path.
-[[gnu::noinline]] Tail readLongTail(std::int32_t value, const unsigned char* position,
-                                    const unsigned char* end) {
-  unsigned digit = 0;
-  while (position != end && (digit = digitOf(*position)) <= 9) {
-    if (value > LIMIT_TENTH || (value == LIMIT_TENTH && static_cast<int>(digit) > LIMIT_LAST_DIGIT)) {
+// The value of a number of more than SAFE_DIGITS digits, read again with
+// every digit checked against the limit. Apart from the common path.
+[[gnu::noinline]] std::int32_t checkedValue(const unsigned char* position, const unsigned char* end) {
+  std::int32_t value = 0;
+  for (; position != end; ++position) {
+    const int digit = *position - '0';
+    if (value > LIMIT_TENTH || (value == LIMIT_TENTH && digit > LIMIT_LAST_DIGIT)) {
       raiseTooLarge(value, *position);
     }
-    value = value * 10 + static_cast<std::int32_t>(digit);
-    ++position;
+    value = value * 10 + digit;
   }
-  return {value, position};
+  return value;
 }
 
-// Hands every number of the line to `take`, in order; up to SAFE_DIGITS
-// digits a number cannot pass the limit, so only longer ones are checked.
+// Hands every number of the line to `take`, in order. Up to SAFE_DIGITS
+// digits a number cannot pass the limit, so only a longer one is checked,
+// once its digits have been found.
 template <typename Take>
 void readNumbers(std::string_view line, Take&& take) {
   const auto* position = reinterpret_cast<const unsigned char*>(line.data());
@@ -59,19 +54,13 @@ void readNumbers(std::string_view line, Take&& take) {
       continue;
     }
     const unsigned char* const first = position;
-    auto value = static_cast<std::int32_t>(digit);
+    std::uint32_t value = digit;  // wraps harmlessly on a long number, read again below
     ++position;
     while (position != end && (digit = digitOf(*position)) <= 9) {
-      if (position - first == SAFE_DIGITS) {
-        const Tail tail = readLongTail(value, position, end);
-        value = tail.value;
-        position = tail.end;
-        break;
-      }
-      value = value * 10 + static_cast<std::int32_t>(digit);
+      value = value * 10 + digit;
       ++position;
     }
-    take(value);
+    take(position - first > SAFE_DIGITS ? checkedValue(first, position) : static_cast<std::int32_t>(value));
   }
 }
 
