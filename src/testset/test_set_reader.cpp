@@ -63,9 +63,9 @@ void readGridRow(TestCase& testCase, std::int32_t y, LineBuffer& input, LineCoun
   }
   // One pass without branches finds whether any colour is out of range.
   const auto colours = static_cast<std::uint32_t>(testCase.b);
-  std::uint32_t outOfRange = 0;
+  bool outOfRange = false;
   for (const std::int32_t colour : row) outOfRange |= static_cast<std::uint32_t>(colour - 1) >= colours;
-  if (outOfRange == 0) return;
+  if (!outOfRange) return;
   for (std::int32_t x = 0; x < testCase.w; ++x) {
     const std::int32_t colour = row[static_cast<std::size_t>(x)];
     if (colour < 1 || colour > testCase.b) {
