@@ -12,6 +12,7 @@
 #include "ratio_table.h"
 #include "reading_benchmarks.h"
 #include "replay_benchmarks.h"
+#include "short_section_benchmarks.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
 
   SectionStore store(options.side, options.borderWalkBudget);
   registerReplayBenchmarks(store);
+  registerShortSectionBenchmarks(options.side);
   registerReadingBenchmarks(store);
   // Our reporter replaces the library's, which would have taken colour
   // only on a terminal; so does this one.

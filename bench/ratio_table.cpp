@@ -45,8 +45,10 @@ void RatioTable::Finalize() {
   if (rows_.empty()) return;
   std::ostream& out = GetOutputStream();
   out << "\nReplay of one section, median wall time in ms (whole section: reading its two lines,\n"
-         "copying the grid, the replay and the final check). * = border walk extrapolated from\n"
-         "the share of its work shown in 'walked'.\n\n";
+         "the replay, the final check and putting back what it changed; the first flood, once per\n"
+         "test case, is timed apart as first-flood/). The border walk copies the grid and floods\n"
+         "it from the start in every section. * = border walk extrapolated from the share of its\n"
+         "work shown in 'walked'.\n\n";
   out << format("%-26s %9s %15s %15s %7s %10s\n", "section", "moves", PRODUCT, BASELINE, "walked", "ratio");
   for (const Row& row : rows_) {
     const auto product = row.byReplay.find(PRODUCT);
@@ -55,7 +57,7 @@ void RatioTable::Finalize() {
     const Timing& fast = product->second;
     const Timing& slow = baseline->second;
     const bool extrapolated = slow.walked < 1;
-    out << format("%-26s %9.0f %15.2f %14.1f%s %7.4f %9.0fx\n", row.section.c_str(), fast.moves,
+    out << format("%-26s %9.0f %15.4f %14.1f%s %7.4f %9.0fx\n", row.section.c_str(), fast.moves,
                   fast.milliseconds, slow.milliseconds, extrapolated ? "*" : " ", slow.walked,
                   slow.milliseconds / fast.milliseconds);
   }

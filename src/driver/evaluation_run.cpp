@@ -1,5 +1,6 @@
 #include "evaluation_run.h"
 
+#include "../submission/first_floods.h"
 #include "../submission/passed_sections.h"
 #include "../submission/solution.h"
 #include "../submission/submission_checks.h"
@@ -13,18 +14,22 @@ struct Walk {
   const TestSet& testSet;
   std::istream& submission;
   SectionObserver* observer;
+  WorkingGrids grids;
   LineCounter lineCounter = 0;
-  FloodReplay replay;  // lends its storage to every section in turn
   PassedSections passed;
+  // The storage of the last section's moves, lent to the next one's, so
+  // that long sections do not grow a new list each (at most w*h moves).
+  std::vector<std::int32_t> lentMoves;
 };
 
 std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
   FloodRecorder* recorder = walk.observer != nullptr ? walk.observer->recorderFor(start) : nullptr;
-  walk.replay.record(recorder);
+  walk.grids.record(recorder);
   Solution solution;
+  solution.moves = std::move(walk.lentMoves);  // its storage only: readAndCheck empties it
   try {
     // A watched section is replayed even when it repeats a passed one.
-    solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.replay,
+    solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.grids,
                           recorder == nullptr ? &walk.passed : nullptr);
   } catch (EAssertion& failure) {
     if (failure.facts.fileLine == 0) failure.facts.fileLine = walk.lineCounter;
@@ -32,6 +37,7 @@ std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
     throw;
   }
   if (walk.observer != nullptr) walk.observer->sectionPassed(start, solution);
+  walk.lentMoves = std::move(solution.moves);
   return solution.moveCount;
 }
 
@@ -55,9 +61,15 @@ ResultList walkSections(Walk& walk) {
 
 }  // namespace
 
-ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission, SectionObserver* observer) {
-  Walk walk{testSet, submission, observer, 0, {}, {}};
+ResultList evaluateSubmission(const TestSet& testSet, FirstFloods& firstFloods, std::istream& submission,
+                              SectionObserver* observer) {
+  Walk walk{testSet, submission, observer, WorkingGrids(firstFloods), 0, {}, {}};
   return withFileLine(walk.lineCounter, [&] { return walkSections(walk); });
+}
+
+ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission, SectionObserver* observer) {
+  FirstFloods firstFloods(FirstFloods::KEEP_NEWEST);
+  return evaluateSubmission(testSet, firstFloods, submission, observer);
 }
 
 ResultList runEvaluation(std::istream& input, std::istream& submission) {

@@ -4,6 +4,7 @@
 #include <istream>
 #include <string>
 
+#include "../submission/first_floods.h"
 #include "../testset/test_case.h"
 #include "report.h"
 #include "section_observer.h"
@@ -26,4 +27,13 @@ ResultList runEvaluation(std::istream& input, std::istream& submission);
 // walk over a submission's sections. `observer`, if given, is told of every
 // section as the walk meets it.
 ResultList evaluateSubmission(const TestSet& testSet, std::istream& submission,
+                              SectionObserver* observer = nullptr);
+
+// The same walk with first floods shared with other evaluations of the same
+// test set, also on other threads at once: each test case's first flood is
+// computed once for them all. `firstFloods` must outlive the call and serve
+// this `testSet` only (it knows test cases by their address). Everything
+// else the walk uses is its own, so one thread per evaluation needs no
+// further locking; the report is the same as without sharing.
+ResultList evaluateSubmission(const TestSet& testSet, FirstFloods& firstFloods, std::istream& submission,
                               SectionObserver* observer = nullptr);

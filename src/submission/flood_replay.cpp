@@ -1,88 +1,167 @@
 #include "flood_replay.h"
 
-#include <string>
+#include <algorithm>
 
-#include "../check/assertion.h"
+void FloodReplay::begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t h) {
+  restore();
+  cells_ = cells.data();
+  cellCount_ = cells.size();
+  if (logRoom_ < cells.size()) {
+    log_ = std::make_unique_for_overwrite<std::uint32_t[]>(cells.size());
+    logRoom_ = cells.size();
+  }
+  w_ = w;
+  h_ = h;
+  stride_ = w + 2;
+  turn_ = 0;
+  largestGrid_ = std::max(largestGrid_, cells.size());
+}
 
-namespace {
-
-// Lists keep small storage from section to section, so that many small
-// sections allocate nothing, but not large: kept, every colour's list would
-// hold the largest size it ever reached, and sections of different grids
-// would pile up many grids' worth between them.
-void emptyKeepingSmallStorage(std::vector<std::int32_t>& list) {
-  constexpr std::size_t KEPT_CAPACITY = 4096;
-  if (list.capacity() > KEPT_CAPACITY) {
-    list = std::vector<std::int32_t>();
-  } else {
-    list.clear();
+void FloodReplay::start(std::span<FloodCell> cells, const FirstFlood& first) {
+  begin(cells, first.w, first.h);
+  first_ = &first;
+  flooded_ = first.floodedCount;
+  for (std::int32_t colour = 0; colour <= MAX_COLOURS; ++colour) {
+    firstWaiting_[static_cast<std::size_t>(colour)] =
+        colour >= 1 && colour <= first.b ? first.waitingOf(colour) : std::span<const std::int32_t>();
   }
 }
 
-}  // namespace
+void FloodReplay::startFresh(std::span<FloodCell> cells, std::int32_t w, std::int32_t h, std::int32_t b) {
+  (void)b;  // every list starts empty, whatever the colours
+  begin(cells, w, h);
+  const FloodCell colour = floodTopLeft();
+  spread<true>(colour, 0);
+  flooded_ = static_cast<std::int64_t>(logged_);
+  endStep(0);
+}
 
-void FloodReplay::start(std::vector<std::int32_t>& framedCells, std::int32_t w, std::int32_t b) {
-  cells_ = &framedCells;
-  stride_ = w + 2;
-  w_ = w;
-  turn_ = 0;
-  if (boundary_.size() < static_cast<std::size_t>(b) + 1) boundary_.resize(static_cast<std::size_t>(b) + 1);
-  for (auto& list : boundary_) emptyKeepingSmallStorage(list);
-  emptyKeepingSmallStorage(work_);
+void FloodReplay::startUncounted(std::span<FloodCell> cells, std::int32_t w, std::int32_t h) {
+  begin(cells, w, h);
+  counted_.fill(0);
+  const FloodCell colour = floodTopLeft();
+  spread<false>(colour, 0);
+  flooded_ = static_cast<std::int64_t>(logged_);
+  endStep(0);
+}
 
+FloodCell FloodReplay::floodTopLeft() {
+  first_ = nullptr;
+  firstWaiting_.fill({});
   const std::int32_t topLeft = stride_ + 1;
-  std::int32_t& first = framedCells[static_cast<std::size_t>(topLeft)];
-  const std::int32_t colour = first;
-  first = FLOODED;
-  work_.assign(1, topLeft);
-  spread(colour);
-  endStep();
+  const FloodCell colour = cells_[topLeft];
+  cells_[topLeft] = FLOODED;
+  log_[logged_++] = logEntry(topLeft, colour);
+  return colour;
 }
 
 void FloodReplay::floodWaiting(std::int32_t colour) {
-  std::vector<std::int32_t>& waiting = boundary_[static_cast<std::size_t>(colour)];
-  work_.swap(waiting);
-  waiting.clear();
-  std::vector<std::int32_t>& cells = *cells_;
-  for (const std::int32_t index : work_) {
-    std::int32_t& cell = cells[static_cast<std::size_t>(index)];
-    // Only a waiting cell of this very colour may stand in its list.
-    if (cell != (colour | QUEUED)) failInternalCheck(Check::WaitingCellOutOfPlace);
-    cell = FLOODED;
-  }
-  spread(colour);
-  endStep();
+  const std::size_t from = logged_;
+  const auto k = static_cast<std::size_t>(colour);
+  // The first flood's cells of this colour were waiting before the section
+  // began, its own ones only since.
+  takeWaiting(firstWaiting_[k], static_cast<FloodCell>(colour | QUEUED));
+  firstWaiting_[k] = {};
+  takeWaiting(waiting_[k], static_cast<FloodCell>(colour));
+  waiting_[k].clear();
+  spread<true>(static_cast<FloodCell>(colour), from);
+  flooded_ += static_cast<std::int64_t>(logged_ - from);
+  endStep(from);
 }
 
-// Floods through `colour` from the cells in the work list, breadth first and
-// without recursion, and files every other unflooded neighbour it meets
-// under its own colour.
-void FloodReplay::spread(std::int32_t colour) {
-  std::vector<std::int32_t>& cells = *cells_;
+void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell before) {
+  const auto waitingValue = static_cast<FloodCell>(before | QUEUED);
+  for (const std::int32_t index : cells) {
+    FloodCell& cell = cells_[index];
+    // Only a waiting cell of this very colour may stand in its list.
+    if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
+    cell = FLOODED;
+    log_[logged_++] = logEntry(index, before);
+  }
+}
+
+// Floods through `colour` from the log's entries at `from` onward, breadth
+// first and without recursion, and files (or only counts) every other
+// unflooded neighbour it meets under its own colour.
+template <bool FILING>
+void FloodReplay::spread(FloodCell colour, std::size_t from) {
+  FloodCell* cells = cells_;
+  std::uint32_t* log = log_.get();
+  std::size_t logged = logged_;
   const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
-  for (std::size_t next = 0; next < work_.size(); ++next) {
-    const std::int32_t index = work_[next];
+  for (std::size_t next = from; next < logged; ++next) {
+    const std::int32_t index = loggedIndex(log[next]);
     for (const std::int32_t offset : offsets) {
       const std::int32_t neighbour = index + offset;
-      std::int32_t& value = cells[static_cast<std::size_t>(neighbour)];
+      FloodCell& value = cells[neighbour];
       if (value == colour) {
         value = FLOODED;
-        work_.push_back(neighbour);
-      } else if (value > 0 && value < QUEUED) {
-        boundary_[static_cast<std::size_t>(value)].push_back(neighbour);
+        log[logged++] = logEntry(neighbour, colour);
+      } else if (value < QUEUED) {
+        if constexpr (FILING) {
+          waiting_[value].push_back(neighbour);
+        } else {
+          ++counted_[value];
+        }
         value |= QUEUED;
       }
     }
   }
+  logged_ = logged;
 }
 
-// The work list now holds exactly the cells that the step flooded.
-void FloodReplay::endStep() {
-  if (recorder_ != nullptr) {
-    recorded_.clear();
-    for (const std::int32_t index : work_)
-      recorded_.push_back((index / stride_ - 1) * w_ + index % stride_ - 1);
-    recorder_->flooded(turn_, recorded_);
+// The log's entries from `from` on are exactly the cells that the step flooded.
+void FloodReplay::endStep(std::size_t from) {
+  if (recorder_ == nullptr) return;
+  recorded_.clear();
+  for (std::size_t at = from; at < logged_; ++at) {
+    recorded_.push_back(unframedIndex(w_, loggedIndex(log_[at])));
   }
-  work_.clear();
+  recorder_->flooded(turn_, recorded_);
+}
+
+GridCell FloodReplay::firstUnflooded() const {
+  for (std::int32_t y = 0; y < h_; ++y) {
+    const FloodCell* row = cells_ + framedIndex(w_, 0, y);
+    for (std::int32_t x = 0; x < w_; ++x) {
+      if (row[x] != FLOODED) return {x, y};
+    }
+  }
+  // The count said a cell was left: the replay lost track of its cells.
+  failInternalCheck(Check::WaitingCellOutOfPlace);
+}
+
+void FloodReplay::restore() {
+  if (first_ != nullptr) {
+    std::size_t changed = logged_;
+    for (const auto& list : waiting_) changed += list.size();
+    if (changed > cellCount_ / 8) {
+      std::copy(first_->cells.begin(), first_->cells.end(), cells_);
+    } else {
+      for (std::size_t at = 0; at < logged_; ++at) cells_[loggedIndex(log_[at])] = loggedValue(log_[at]);
+      // Cells that still wait were met by this section: they had no mark.
+      for (const auto& list : waiting_) {
+        for (const std::int32_t index : list) cells_[index] &= static_cast<FloodCell>(~QUEUED);
+      }
+    }
+  }
+  first_ = nullptr;
+  cells_ = nullptr;
+  logged_ = 0;
+  for (auto& list : waiting_) list.clear();
+  keepStorageBounded();
+}
+
+// The lists keep their storage, so that sections allocate nothing, but not
+// without bound: kept, every colour's list would hold the largest size it
+// ever reached, and many grids' worth would pile up between them. (Their
+// sizes add up to at most a grid.)
+void FloodReplay::keepStorageBounded() {
+  std::size_t kept = 0;
+  for (const auto& list : waiting_) kept += list.capacity();
+  if (kept <= 2 * largestGrid_) return;
+  constexpr std::size_t SMALL = 4096;
+  for (auto& list : waiting_) {
+    if (list.capacity() > SMALL) list = std::vector<std::int32_t>();
+  }
 }

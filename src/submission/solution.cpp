@@ -7,7 +7,7 @@
 #include "replay_failures.h"
 
 void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, std::int32_t testCaseNumber,
-                            const TestCase& answered, FloodReplay& replay, PassedSections* passed) {
+                            const TestCase& answered, WorkingGrids& grids, PassedSections* passed) {
   number = testCaseNumber;
   testCase = &answered;
   w = answered.w;
@@ -16,9 +16,7 @@ void Solution::readAndCheck(std::istream& submission, LineCounter& lineCounter, 
   moveCount = -1;
   readMoves(submission, lineCounter);
   if (passed == nullptr || !passed->contains(number, moves)) {
-    copyGrid();
-    replayMoves(replay);
-    checkFlooded();
+    replayMoves(grids);
     if (passed != nullptr) passed->remember(number, moves);
   }
   moveCount = static_cast<std::int32_t>(moves.size());
@@ -53,17 +51,11 @@ void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
   }
 }
 
-void Solution::copyGrid() {
-  const auto stride = static_cast<std::size_t>(w) + 2;
-  cells.assign(stride * (static_cast<std::size_t>(h) + 2), FloodReplay::FLOODED);
-  for (std::int32_t y = 0; y < h; ++y) {
-    const auto from = testCase->cells.begin() + static_cast<std::ptrdiff_t>(y) * w;
-    std::copy(from, from + w, cells.begin() + static_cast<std::ptrdiff_t>((y + 1) * stride + 1));
-  }
-}
-
-void Solution::replayMoves(FloodReplay& replay) {
-  replay.start(cells, w, b);
+// The final check counts the flooded cells; only a section that fails it
+// looks for its first unflooded cell.
+void Solution::replayMoves(WorkingGrids& grids) {
+  FloodReplay& replay = grids.startSection(*testCase);
+  cells = grids.sectionCells();
   std::int64_t turn = 0;
   for (const std::int32_t colour : moves) {
     ++turn;
@@ -72,30 +64,18 @@ void Solution::replayMoves(FloodReplay& replay) {
     }
     replay.play(colour);
   }
-}
-
-void Solution::checkFlooded() {
-  const std::int32_t topLeft = cell(0, 0);
-  // The rows are compared in place, as this loop stays inside the grid by
-  // itself: a checked read per cell was a tenth of a short section's time.
-  const auto stride = static_cast<std::size_t>(w) + 2;
-  for (std::int32_t y = 0; y < h; ++y) {
-    const std::int32_t* row = cells.data() + (static_cast<std::size_t>(y) + 1) * stride + 1;
-    for (std::int32_t x = 0; x < w; ++x) {
-      if (row[x] != topLeft) {
-        failUnflooded(x, y);
-      }
-    }
+  if (!replay.allFlooded()) {
+    const GridCell unflooded = replay.firstUnflooded();
+    failUnflooded(unflooded.x, unflooded.y);
   }
 }
 
-std::int32_t& Solution::cell(std::int32_t x, std::int32_t y) {
+FloodCell& Solution::cell(std::int32_t x, std::int32_t y) {
   if (testCase == nullptr || x < 0 || y < 0) {
     failInternalCheck(Check::SolutionCellBelowGrid);
   }
   if (x >= testCase->w || y >= testCase->h) {
     failInternalCheck(Check::SolutionCellBeyondGrid);
   }
-  const auto stride = static_cast<std::size_t>(testCase->w) + 2;
-  return cells[(static_cast<std::size_t>(y) + 1) * stride + static_cast<std::size_t>(x) + 1];
+  return cells[static_cast<std::size_t>(framedIndex(testCase->w, x, y))];
 }

@@ -1,6 +1,8 @@
 #include "test_set_reader.h"
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "../check/assertion.h"
@@ -12,13 +14,13 @@ namespace {
 const std::string Q = "\"";
 
 // Reads the next line of the block; a missing one fails `missing`.
-void readBlockLine(std::istream& input, std::string& line, LineCounter& lineCounter, Check missing) {
-  const bool present = readLine(input, line);
+void readBlockLine(LineBuffer& input, std::string_view& line, LineCounter& lineCounter, Check missing) {
+  const bool present = input.next(line);
   ++lineCounter;
   if (!present) failCheck(missing, "manjka " + toDecimal(lineCounter) + ". vrstica");
 }
 
-void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCounter, std::string& line,
+void readSizeLine(TestCase& testCase, LineBuffer& input, LineCounter& lineCounter, std::string_view& line,
                   std::vector<std::int32_t>& numbers) {
   readBlockLine(input, line, lineCounter, Check::SizeLineMissing);
   parseNumbers(line, numbers);
@@ -45,37 +47,46 @@ void readSizeLine(TestCase& testCase, std::istream& input, LineCounter& lineCoun
   }
 }
 
-void readGridRow(TestCase& testCase, std::int32_t y, std::istream& input, LineCounter& lineCounter,
-                 std::string& line, std::vector<std::int32_t>& numbers) {
+// The row's numbers go straight into place; only a row that fails a check
+// is looked at again.
+void readGridRow(TestCase& testCase, std::int32_t y, LineBuffer& input, LineCounter& lineCounter,
+                 std::string_view& line) {
   readBlockLine(input, line, lineCounter, Check::GridRowMissing);
-  parseNumbers(line, numbers);
-  if (numbers.size() != static_cast<std::size_t>(testCase.w)) {
+  const auto w = static_cast<std::size_t>(testCase.w);
+  const std::span<std::int32_t> row(testCase.cells.data() + static_cast<std::size_t>(y) * w, w);
+  const std::size_t count = parseNumbersInto(line, row);
+  if (count != w) {
     failCheck(Check::GridRowCount, "v " + toDecimal(lineCounter) + ". vrstici bi moralo biti " +
                                        toDecimal(testCase.w) + " stevil (" + toDecimal(y + 1) +
                                        ". vrstica mreze), ne pa " +
-                                       toDecimal(static_cast<std::int64_t>(numbers.size())));
+                                       toDecimal(static_cast<std::int64_t>(count)));
   }
+  // One pass without branches finds whether any colour is out of range.
+  const auto colours = static_cast<std::uint32_t>(testCase.b);
+  bool outOfRange = false;
+  for (const std::int32_t colour : row) outOfRange |= static_cast<std::uint32_t>(colour - 1) >= colours;
+  if (!outOfRange) return;
   for (std::int32_t x = 0; x < testCase.w; ++x) {
-    const std::int32_t colour = numbers[static_cast<std::size_t>(x)];
+    const std::int32_t colour = row[static_cast<std::size_t>(x)];
     if (colour < 1 || colour > testCase.b) {
       failCheck(Check::CellColourOutOfRange, "barva " + toDecimal(x + 1) + ". celice v " + toDecimal(y + 1) +
                                                  ". vrstici bi morala biti od 1 do " + toDecimal(testCase.b) +
                                                  ", ne pa " + toDecimal(colour));
     }
-    testCase.cell(x, y) = colour;
   }
 }
 
 }  // namespace
 
-void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCounter) {
-  std::string line;
+void readTestCase(TestCase& testCase, LineBuffer& input, LineCounter& lineCounter) {
+  std::string_view line;
   std::vector<std::int32_t> numbers;
 
   readBlockLine(input, line, lineCounter, Check::BlockEmptyLineMissing);
   if (!line.empty()) {
-    failCheck(Check::BlockEmptyLineNotEmpty,
-              "vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa " + Q + line + Q);
+    failCheck(
+        Check::BlockEmptyLineNotEmpty,
+        "vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa " + Q + std::string(line) + Q);
   }
 
   readBlockLine(input, line, lineCounter, Check::BlockNumberLineMissing);
@@ -92,29 +103,29 @@ void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCoun
   // The size is checked, so this is at most a million cells.
   testCase.cells.assign(static_cast<std::size_t>(testCase.w) * static_cast<std::size_t>(testCase.h), 0);
   for (std::int32_t y = 0; y < testCase.h; ++y) {
-    readGridRow(testCase, y, input, lineCounter, line, numbers);
+    readGridRow(testCase, y, input, lineCounter, line);
   }
 }
 
 namespace {
 
-void readWholeTestSet(std::istream& input, TestSet& testSet, LineCounter& lineCounter) {
-  std::string line;
+void readWholeTestSet(LineBuffer& input, TestSet& testSet, LineCounter& lineCounter) {
+  std::string_view line;
   lineCounter = 1;
-  if (!readLine(input, line)) failCheck(Check::TaskNameLineMissing, "manjka prva vrstica z imenom naloge");
+  if (!input.next(line)) failCheck(Check::TaskNameLineMissing, "manjka prva vrstica z imenom naloge");
   if (line != TASK_NAME) {
     failCheck(Check::TaskNameWrong, "v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q +
-                                        ", ne pa " + Q + line + Q);
+                                        ", ne pa " + Q + std::string(line) + Q);
   }
 
   lineCounter = 2;
-  if (!readLine(input, line)) {
+  if (!input.next(line)) {
     failCheck(Check::CaseCountLineMissing, "manjka druga vrstica s stevilom testnih primerov");
   }
   const auto count = scanLeadingInt(line);
   if (!count || *count < 1) {
     failCheck(Check::CaseCountInvalid,
-              "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + Q + line + Q);
+              "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + Q + std::string(line) + Q);
   }
 
   // Nothing is reserved from the announced count: the file may end long before.
@@ -137,7 +148,8 @@ void readWholeTestSet(std::istream& input, TestSet& testSet, LineCounter& lineCo
 
 void readTestSet(std::istream& input, TestSet& testSet) {
   LineCounter lineCounter = 0;
-  withFileLine(lineCounter, [&] { readWholeTestSet(input, testSet, lineCounter); });
+  LineBuffer lines(input);
+  withFileLine(lineCounter, [&] { readWholeTestSet(lines, testSet, lineCounter); });
 }
 
 void readTestSet(const std::string& fileName, TestSet& testSet) {

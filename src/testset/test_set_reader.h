@@ -3,6 +3,7 @@
 #include <istream>
 #include <string>
 
+#include "../text/line_buffer.h"
 #include "../text/line_source.h"
 #include "task_name.h"
 #include "test_case.h"
@@ -14,4 +15,4 @@ void readTestSet(std::istream& input, TestSet& testSet);
 
 // Reads one block (empty line, number, "w h b", h rows) into a new record,
 // advancing the test set's line counter for every line it reads.
-void readTestCase(TestCase& testCase, std::istream& input, LineCounter& lineCounter);
+void readTestCase(TestCase& testCase, LineBuffer& input, LineCounter& lineCounter);

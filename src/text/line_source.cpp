@@ -36,3 +36,11 @@ bool readLine(std::istream& input, std::string& line) {
   if (endedByLineFeed && !line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
+
+std::size_t readBytes(std::istream& input, char* bytes, std::size_t size) {
+  if (!input.good()) return 0;
+  errno = 0;
+  input.read(bytes, static_cast<std::streamsize>(size));
+  throwIfReadError(input);
+  return static_cast<std::size_t>(input.gcount());
+}

@@ -28,6 +28,11 @@ std::ifstream openInput(const std::string& fileName);
 // raises ReadError.
 bool readLine(std::istream& input, std::string& line);
 
+// Reads up to `size` bytes into `bytes`, taking them as readLine does: a read
+// error ends them like the end of the file. Returns how many it read; fewer
+// than `size` only at that end.
+std::size_t readBytes(std::istream& input, char* bytes, std::size_t size);
+
 // The 1-based number of the last line read from one file. 64 bits, so that a
 // file of more than 2^31 lines is still numbered truly.
 using LineCounter = std::int64_t;

@@ -12,6 +12,7 @@
 #include "check/assertion.h"
 #include "common/random_source.h"
 #include "solve/solvers.h"
+#include "submission/framed_grid.h"
 #include "submission/solution.h"
 #include "view_stream.h"
 
@@ -66,9 +67,9 @@ std::string evaluatorVerdict(const TestCase& grid, const std::vector<std::int32_
     const std::string lines = sectionLines(moves);
     ViewStream stream(lines);
     LineCounter lineCounter = 0;
-    FloodReplay replay;
+    WorkingGrids grids;
     Solution solution;
-    solution.readAndCheck(stream, lineCounter, grid.number, grid, replay);
+    solution.readAndCheck(stream, lineCounter, grid.number, grid, grids);
     return solution.moveCount;
   });
 }
@@ -102,12 +103,11 @@ TEST(ReplayAgreement, SameVerdictOnRandomSections) {
 }
 
 // The framed grid of FloodReplay, unframed: true where a cell is flooded.
-std::vector<bool> floodedCells(const std::vector<std::int32_t>& framed, const TestCase& grid) {
+std::vector<bool> floodedCells(const std::vector<FloodCell>& framed, const TestCase& grid) {
   std::vector<bool> flooded;
   for (std::int32_t y = 0; y < grid.h; ++y) {
     for (std::int32_t x = 0; x < grid.w; ++x) {
-      const auto index = static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(grid.w + 2) + x + 1;
-      flooded.push_back(framed[index] == FloodReplay::FLOODED);
+      flooded.push_back(framed[static_cast<std::size_t>(framedIndex(grid.w, x, y))] == FLOODED);
     }
   }
   return flooded;
@@ -127,17 +127,10 @@ TEST(ReplayAgreement, SameFloodedCellsAfterEveryMove) {
     std::vector<std::int32_t> moves(random.below(2 * static_cast<std::uint64_t>(grid.w) * grid.h + 1));
     for (std::int32_t& colour : moves) colour = random.between(1, grid.b);
 
-    std::vector<std::int32_t> framed(
-        static_cast<std::size_t>(grid.w + 2) * static_cast<std::size_t>(grid.h + 2), FloodReplay::FLOODED);
-    for (std::int32_t y = 0; y < grid.h; ++y) {
-      for (std::int32_t x = 0; x < grid.w; ++x) {
-        framed[static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(grid.w + 2) + x + 1] =
-            grid.cell(x, y);
-      }
-    }
+    std::vector<FloodCell> framed = framedGrid(grid);
     BorderWalkSolution baseline;
     baseline.setUp(grid.number, grid, moves);
-    replay.start(framed, grid.w, grid.b);
+    replay.startFresh(framed, grid.w, grid.h, grid.b);
     baseline.playInitialFlood();
     ASSERT_EQ(floodedCells(framed, grid), floodedCells(baseline)) << "round " << round << ", first flood";
     for (std::size_t turn = 1; turn <= moves.size(); ++turn) {

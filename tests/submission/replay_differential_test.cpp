@@ -3,18 +3,25 @@
 // top-left cell. Thousands of random small grids and move lists (no-op moves,
 // repeated colours, bad colours, solving and nearly solving sequences) must
 // give the same verdict both ways: the pass with its move count, the first bad
-// move (check line 169) or the first unflooded cell (check line 190).
+// move (check line 169) or the first unflooded cell (check line 190). Every
+// section starts from its test case's first flood on a grid that the section
+// before it changed and put back, so sections share test cases in every order,
+// and whole evaluations share first floods across threads.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "check/assertion.h"
-#include "submission/flood_replay.h"
+#include "driver/evaluation_run.h"
+#include "driver/report.h"
 #include "submission/solution.h"
+#include "submission/working_grids.h"
 #include "testset/test_case.h"
 
 namespace {
@@ -79,9 +86,9 @@ Verdict naiveVerdict(const TestCase& testCase, const std::vector<std::int32_t>& 
 }
 
 // The product's verdict, the section's two lines read from a stream as in a
-// real run; one replay serves every section, as it does in a run.
+// real run; one set of working grids serves every section, as in a run.
 Verdict productVerdict(const TestCase& testCase, const std::vector<std::int32_t>& moves,
-                       FloodReplay& replay) {
+                       WorkingGrids& grids) {
   std::string section = std::to_string(moves.size()) + "\n";
   for (const std::int32_t colour : moves) section += std::to_string(colour) + " ";
   section += "\n";
@@ -89,7 +96,7 @@ Verdict productVerdict(const TestCase& testCase, const std::vector<std::int32_t>
   LineCounter lineCounter = 3;
   Solution solution;
   try {
-    solution.readAndCheck(submission, lineCounter, testCase.number, testCase, replay);
+    solution.readAndCheck(submission, lineCounter, testCase.number, testCase, grids);
     return {0, "", solution.moveCount};
   } catch (const EAssertion& failure) {
     EXPECT_EQ(solution.moveCount, -1) << "a failed section keeps moveCount -1";
@@ -133,6 +140,27 @@ class RandomSections {
     return testCase;
   }
 
+  // Each move takes the colour of a random cell outside the region, now and
+  // then repeating the region's own colour (a move that floods nothing).
+  std::vector<std::int32_t> solvingMoves(const TestCase& testCase) {
+    std::vector<std::int32_t> colours = testCase.cells;
+    std::vector<std::int32_t> moves;
+    while (true) {
+      const std::vector<bool> region = regionOf(colours, testCase.w, testCase.h);
+      std::vector<std::int32_t> outside;
+      for (std::size_t i = 0; i < region.size(); ++i) {
+        if (!region[i]) outside.push_back(colours[i]);
+      }
+      if (outside.empty()) return moves;
+      const std::int32_t colour =
+          below(6) == 0 ? colours[0] : outside[below(static_cast<std::int32_t>(outside.size()))];
+      moves.push_back(colour);
+      for (std::size_t i = 0; i < region.size(); ++i) {
+        if (region[i]) colours[i] = colour;
+      }
+    }
+  }
+
   // Half the sections are random colours; the other half follow a solving
   // sequence, some with a no-op move, a bad colour or a missing last move.
   std::vector<std::int32_t> moves(const TestCase& testCase) {
@@ -163,41 +191,21 @@ class RandomSections {
     return moves;
   }
 
-  // Each move takes the colour of a random cell outside the region, now and
-  // then repeating the region's own colour (a move that floods nothing).
-  std::vector<std::int32_t> solvingMoves(const TestCase& testCase) {
-    std::vector<std::int32_t> colours = testCase.cells;
-    std::vector<std::int32_t> moves;
-    while (true) {
-      const std::vector<bool> region = regionOf(colours, testCase.w, testCase.h);
-      std::vector<std::int32_t> outside;
-      for (std::size_t i = 0; i < region.size(); ++i) {
-        if (!region[i]) outside.push_back(colours[i]);
-      }
-      if (outside.empty()) return moves;
-      const std::int32_t colour =
-          below(6) == 0 ? colours[0] : outside[below(static_cast<std::int32_t>(outside.size()))];
-      moves.push_back(colour);
-      for (std::size_t i = 0; i < region.size(); ++i) {
-        if (region[i]) colours[i] = colour;
-      }
-    }
-  }
-
   std::mt19937 random_;
 };
 
 TEST(ReplayDifferential, AgreesWithTheNaiveModelOnRandomSections) {
   RandomSections sections(20240611);
-  FloodReplay replay;
+  std::deque<TestCase> testSet;  // the grids keep their places, as a test set's do
+  WorkingGrids grids;
   int passed = 0;
   int badMoves = 0;
   int unflooded = 0;
   for (int round = 0; round < 20000; ++round) {
-    const TestCase testCase = sections.grid();
+    const TestCase& testCase = testSet.emplace_back(sections.grid());
     const std::vector<std::int32_t> moves = sections.moves(testCase);
     const Verdict expected = naiveVerdict(testCase, moves);
-    const Verdict actual = productVerdict(testCase, moves, replay);
+    const Verdict actual = productVerdict(testCase, moves, grids);
     ASSERT_EQ(actual, expected) << "round " << round << ", w " << testCase.w << ", h " << testCase.h << ", b "
                                 << testCase.b << ", " << moves.size() << " moves";
     passed += expected.checkLine == 0;
@@ -214,14 +222,136 @@ TEST(ReplayDifferential, AgreesWithTheNaiveModelOnRandomSections) {
 // of small grids, whose lists it keeps, all through one replay.
 TEST(ReplayDifferential, AgreesAcrossLargeAndSmallSections) {
   RandomSections sections(7);
-  FloodReplay replay;
+  std::deque<TestCase> testSet;
+  WorkingGrids grids;
   for (int round = 0; round < 60; ++round) {
-    const TestCase testCase = round % 2 == 0 ? sections.combGrid() : sections.grid();
+    const TestCase& testCase = testSet.emplace_back(round % 2 == 0 ? sections.combGrid() : sections.grid());
     const std::vector<std::int32_t> moves = sections.moves(testCase);
-    ASSERT_EQ(productVerdict(testCase, moves, replay), naiveVerdict(testCase, moves))
+    ASSERT_EQ(productVerdict(testCase, moves, grids), naiveVerdict(testCase, moves))
         << "round " << round << ", w " << testCase.w << ", h " << testCase.h << ", b " << testCase.b << ", "
         << moves.size() << " moves";
   }
+}
+
+// A few test cases, more than the grids kept at once, answered in a random
+// order: a cell that a section left changed, or put back wrongly, shows in a
+// later section's verdict. Failing sections (whose replay stops half way)
+// come between the passing ones.
+TEST(ReplayDifferential, SectionsSharingTestCasesInAnyOrder) {
+  RandomSections sections(99);
+  struct Answered {
+    TestCase testCase;
+    std::vector<std::vector<std::int32_t>> moves;
+    std::vector<Verdict> verdicts;
+  };
+  std::deque<Answered> testSet;
+  for (int i = 0; i < 7; ++i) {
+    Answered& answered = testSet.emplace_back();
+    answered.testCase = i == 0 ? sections.combGrid() : sections.grid();
+    for (int section = 0; section < 30; ++section) {
+      answered.moves.push_back(sections.moves(answered.testCase));
+      answered.verdicts.push_back(naiveVerdict(answered.testCase, answered.moves.back()));
+    }
+  }
+  std::mt19937 order(5);
+  WorkingGrids grids;
+  for (int round = 0; round < 5000; ++round) {
+    const Answered& answered = testSet[order() % testSet.size()];
+    const std::size_t section = order() % answered.moves.size();
+    ASSERT_EQ(productVerdict(answered.testCase, answered.moves[section], grids), answered.verdicts[section])
+        << "round " << round << ", w " << answered.testCase.w << ", h " << answered.testCase.h;
+  }
+}
+
+// A section that leaves cells unflooded after sections that flooded them all
+// must name its own first unflooded cell, not find the grid as they left it.
+TEST(ReplayDifferential, FailingSectionsAfterPassingOnesNameTheirFirstUnfloodedCell) {
+  RandomSections sections(3);
+  std::deque<TestCase> testSet;
+  WorkingGrids grids;
+  std::mt19937 cut(8);
+  int unflooded = 0;
+  for (int round = 0; round < 400; ++round) {
+    const TestCase& testCase = testSet.emplace_back(round % 10 == 0 ? sections.combGrid() : sections.grid());
+    const std::vector<std::int32_t> moves = sections.solvingMoves(testCase);
+    if (moves.size() > testCase.cells.size()) continue;  // too many for a section
+    for (int repeat = 0; repeat < 2; ++repeat) {
+      ASSERT_EQ(productVerdict(testCase, moves, grids).checkLine, 0) << "round " << round;
+    }
+    for (const std::size_t dropped : {std::size_t{1}, std::size_t{2}, cut() % (moves.size() + 1)}) {
+      const std::vector<std::int32_t> prefix(
+          moves.begin(), moves.end() - static_cast<std::ptrdiff_t>(std::min(dropped, moves.size())));
+      const Verdict expected = naiveVerdict(testCase, prefix);
+      ASSERT_EQ(productVerdict(testCase, prefix, grids), expected) << "round " << round;
+      unflooded += expected.checkLine == 190;
+    }
+  }
+  EXPECT_GT(unflooded, 600);
+}
+
+// Whole submissions over one test set, evaluated on several threads at once
+// with first floods shared among them (kept all, or so few that threads let
+// go and compute them again while others use them), give the reports that
+// one thread gives evaluating each alone.
+TEST(ReplayDifferential, ThreadsSharingFirstFloodsGiveTheSameReports) {
+  RandomSections sections(17);
+  TestSet testSet;
+  for (std::int32_t number = 1; number <= 6; ++number) {
+    testSet.push_back(number % 2 == 0 ? sections.combGrid() : sections.grid());
+    testSet.back().number = number;
+  }
+  // A few answers per test case, made distinct by trailing idle moves.
+  std::vector<std::vector<std::vector<std::int32_t>>> answers(testSet.size());
+  for (std::size_t at = 0; at < testSet.size(); ++at) {
+    while (answers[at].size() < 3) {
+      std::vector<std::int32_t> moves = sections.solvingMoves(testSet[at]);
+      if (moves.size() < testSet[at].cells.size()) answers[at].push_back(moves);
+    }
+  }
+  std::mt19937 choice(23);
+  std::vector<std::string> submissions;
+  for (int i = 0; i < 24; ++i) {
+    std::string text = "123456\nBarvotok\n";
+    for (int section = 0; section < 40; ++section) {
+      const std::size_t at = choice() % testSet.size();
+      std::vector<std::int32_t> moves = answers[at][choice() % answers[at].size()];
+      if (!moves.empty() && choice() % 2 == 0) moves.push_back(moves.back());
+      text += std::to_string(testSet[at].number) + "\n" + std::to_string(moves.size()) + "\n";
+      for (const std::int32_t colour : moves) text += std::to_string(colour) + " ";
+      text += "\n";
+    }
+    if (i % 3 == 0) text += "2\n0\n\n";  // fails: no moves leave grid 2 unflooded
+    submissions.push_back(text);
+  }
+  const auto reportOfSubmission = [&](const std::string& text, FirstFloods* shared) {
+    std::istringstream submission(text);
+    return reportOf([&] {
+      return shared != nullptr ? evaluateSubmission(testSet, *shared, submission)
+                               : evaluateSubmission(testSet, submission);
+    });
+  };
+  std::vector<std::string> alone;
+  for (const std::string& text : submissions) alone.push_back(reportOfSubmission(text, nullptr));
+
+  for (const std::size_t keptBytes : {FirstFloods::KEEP_ALL, std::size_t{30000}}) {
+    FirstFloods shared(keptBytes);
+    std::vector<std::string> together(submissions.size());
+    std::vector<std::thread> threads;
+    constexpr std::size_t THREADS = 4;
+    for (std::size_t thread = 0; thread < THREADS; ++thread) {
+      threads.emplace_back([&, thread] {
+        for (std::size_t i = thread; i < submissions.size(); i += THREADS) {
+          together[i] = reportOfSubmission(submissions[i], &shared);
+        }
+      });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (std::size_t i = 0; i < submissions.size(); ++i) {
+      EXPECT_EQ(together[i], alone[i]) << "submission " << i << ", kept bytes " << keptBytes;
+    }
+  }
+  EXPECT_EQ(alone[0].substr(0, 12), "Napaka [Zvn2");
+  EXPECT_EQ(alone[1].substr(0, 6), "OK\n40\n");
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string_view>
+#include <vector>
+
+// Reads a stream's lines exactly as readLine does (line ends, CR LF pairs, a
+// last line without its end, the missing line), but a large block at a time,
+// handing each line out in place instead of copying it. For a file read from
+// its start to its last needed line; it may read further ahead than that.
+class LineBuffer {
+ public:
+  explicit LineBuffer(std::istream& input) : input_(input) {}
+
+  // The next line without its line end, valid until the next call. Returns
+  // false when the line is missing, and so does every later call.
+  bool next(std::string_view& line);
+
+ private:
+  void fill();
+
+  std::istream& input_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;  // the next line's first byte
+  std::size_t end_ = 0;    // the end of the bytes read
+  bool ended_ = false;     // the stream gives no more bytes
+};
