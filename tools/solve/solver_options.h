@@ -11,7 +11,8 @@
 struct SolverOptions {
   std::string input;         // "-" is standard input
   std::string output = "-";  // "-" is standard output
-  Strategy strategy = Strategy::Greedy;
+  Strategy strategy = Strategy::Beam;
+  SearchLimits limits;
   std::string contestant = "000000";
   SectionShape shape;
   bool table = true;  // the table of moves on standard error

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -13,13 +14,37 @@ enum class Strategy {
   Greedy,     // the colour that floods the most cells now
   Lookahead,  // the colour whose best pair of moves floods the most cells, or the
               // greedy answer where that is shorter
+  Beam,       // a beam search over the blob graph's states
+  Exact,      // the beam's answer, then A* for a shorter one or the proof that none is
 };
 
 std::string_view strategyName(Strategy strategy);
 std::optional<Strategy> strategyByName(std::string_view name);
 
-// The moves that flood the whole grid of `testCase`; ties go to the lowest colour.
-std::vector<std::int32_t> solve(const TestCase& testCase, Strategy strategy);
+// How far the searches may go for one test case.
+struct SearchLimits {
+  std::int32_t beamWidth = 0;  // 0: the width that suits the graph's size
+  double seconds = 40;         // per test case; then the searches answer with what they have
+  std::size_t exactMemoryBytes = std::size_t{512} << 20;
+  // Told now and then how many of the grid's cells the beam has flooded.
+  std::function<void(std::int64_t flooded, std::int64_t total)> progress;
+};
+
+// What is known of an answer's distance from the optimum.
+enum class Optimality {
+  NotSought,  // the strategy does not look for the optimum
+  Proven,     // no answer has fewer moves
+  BestFound,  // the exact search ran out of time or memory first
+};
+
+struct Answer {
+  std::vector<std::int32_t> moves;
+  std::int32_t lowerBound = 0;  // no answer has fewer moves
+  Optimality optimality = Optimality::NotSought;
+};
+
+// An answer that floods the whole grid of `testCase`; ties go to the lowest colour.
+Answer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits = {});
 
 std::vector<std::int32_t> solveGreedy(const TestCase& testCase);
 std::vector<std::int32_t> solveLookahead(const TestCase& testCase);
