@@ -1,13 +1,6 @@
 #include "solve/state_probe.h"
 
 #include <algorithm>
-#include <bitset>
-
-namespace {
-
-using ColourMask = std::bitset<MAX_COLOURS + 1>;
-
-}  // namespace
 
 StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b)
     : graph_(graph),
@@ -16,6 +9,7 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b)
       gain_(static_cast<std::size_t>(b) + 1, 0),
       blobsOfColour_(static_cast<std::size_t>(b) + 1, 0),
       left_(static_cast<std::size_t>(b) + 1, 0),
+      colourMet_(static_cast<std::size_t>(b) + 1, 0),
       seen_(static_cast<std::size_t>(graph.blobCount()), 0) {
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     ++blobsOfColour_[static_cast<std::size_t>(graph.colour(blob))];
@@ -54,33 +48,40 @@ std::int32_t StateProbe::clearableColour(std::span<const BlobWord> flooded) {
 }
 
 std::int32_t StateProbe::lowerBound(std::span<const BlobWord> flooded) {
-  ++round_;
+  // The walk marks what it has reached on a copy of the region's bits.
+  reached_.assign(flooded.begin(), flooded.end());
   queue_.clear();
   layerEnd_.clear();
-  forEachBlob(flooded, [&](std::int32_t blob) {
+  auto reach = [this](std::int32_t blob) {
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
-      if (!hasBlob(flooded, neighbour) && firstVisit(neighbour)) queue_.push_back(neighbour);
+      if (hasBlob(reached_, neighbour)) continue;
+      addBlob(reached_, neighbour);
+      queue_.push_back(neighbour);
     }
-  });
+  };
+  forEachBlob(flooded, reach);
   // Breadth first, one layer of distance at a time.
-  std::size_t next = 0;
-  while (next < queue_.size()) {
+  for (std::size_t next = 0; next < queue_.size();) {
     const std::size_t end = queue_.size();
-    for (; next < end; ++next) {
-      for (const std::int32_t neighbour : graph_.neighbours(queue_[next])) {
-        if (!hasBlob(flooded, neighbour) && firstVisit(neighbour)) queue_.push_back(neighbour);
-      }
-    }
+    for (; next < end; ++next) reach(queue_[next]);
     layerEnd_.push_back(static_cast<std::int32_t>(end));
   }
-  ColourMask farColours;
+  // From the farthest layer in, counting the colours met so far.
+  ++round_;
+  std::int32_t farColours = 0;
   std::int32_t bound = 0;
-  for (auto layer = static_cast<std::int32_t>(layerEnd_.size()); layer >= 1; --layer) {
-    const std::int32_t begin = layer == 1 ? 0 : layerEnd_[static_cast<std::size_t>(layer - 2)];
-    for (std::int32_t at = begin; at < layerEnd_[static_cast<std::size_t>(layer - 1)]; ++at) {
-      farColours.set(static_cast<std::size_t>(graph_.colour(queue_[static_cast<std::size_t>(at)])));
+  auto layer = static_cast<std::int32_t>(layerEnd_.size());
+  for (auto at = static_cast<std::int32_t>(queue_.size()) - 1; at >= 0; --at) {
+    while (layer > 1 && at < layerEnd_[static_cast<std::size_t>(layer - 2)]) {
+      bound = std::max(bound, layer - 1 + farColours);
+      --layer;
     }
-    bound = std::max(bound, layer - 1 + static_cast<std::int32_t>(farColours.count()));
+    std::int32_t& met =
+        colourMet_[static_cast<std::size_t>(graph_.colour(queue_[static_cast<std::size_t>(at)]))];
+    if (met != round_) {
+      met = round_;
+      ++farColours;
+    }
   }
-  return bound;
+  return std::max(bound, farColours);
 }

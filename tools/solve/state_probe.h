@@ -41,7 +41,9 @@ class StateProbe {
   std::vector<std::int64_t> gain_;                  // indexed by colour
   std::vector<std::int32_t> blobsOfColour_;         // indexed by colour
   std::vector<std::int32_t> left_;                  // unflooded blobs, indexed by colour
+  std::vector<std::int32_t> colourMet_;             // the round in which a colour was met
   std::vector<std::int32_t> seen_;                  // the round in which a blob was reached
+  std::vector<BlobWord> reached_;
   std::vector<std::int32_t> queue_;
   std::vector<std::int32_t> layerEnd_;
   std::int32_t round_ = 0;
