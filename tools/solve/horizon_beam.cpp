@@ -98,19 +98,32 @@ class HorizonBeam {
         }
       }
     }
-    order_.resize(candidates_.size());
-    std::iota(order_.begin(), order_.end(), std::size_t{0});
-    std::stable_sort(order_.begin(), order_.end(), [this](std::size_t a, std::size_t b) {
-      return candidates_[a].area > candidates_[b].area;
-    });
     std::vector<Line> next;
     seen_.clear();
-    for (const std::size_t at : order_) {
-      if (next.size() == width_) break;
-      if (seen_.insert(candidates_[at].hash).second) next.push_back(candidates_[at]);
+    // Sorting every candidate took most of the time; the best few are enough
+    // unless repeated states crowd them out.
+    const std::size_t ranked = rankBest(std::min(candidates_.size(), 4 * width_));
+    for (std::size_t rank = 0; rank < order_.size() && next.size() < width_; ++rank) {
+      if (rank == ranked) rankBest(order_.size());
+      const Line& candidate = candidates_[order_[rank]];
+      if (seen_.insert(candidate.hash).second) next.push_back(candidate);
     }
     levels_.push_back(std::move(next));
     return std::nullopt;
+  }
+
+  // Puts the `count` candidates with the largest areas first in order_,
+  // earlier candidates first among equals; returns `count`.
+  std::size_t rankBest(std::size_t count) {
+    order_.resize(candidates_.size());
+    std::iota(order_.begin(), order_.end(), std::size_t{0});
+    std::partial_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(count), order_.end(),
+                      [this](std::size_t a, std::size_t b) {
+                        const std::int64_t areaA = candidates_[a].area;
+                        const std::int64_t areaB = candidates_[b].area;
+                        return areaA != areaB ? areaA > areaB : a < b;
+                      });
+    return count;
   }
 
   std::int32_t firstMove(std::size_t level, std::size_t at) const {
