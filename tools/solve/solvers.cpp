@@ -141,11 +141,15 @@ std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t
 std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t startBound,
                                      const SearchLimits& limits, const SearchDeadline& deadline) {
   const std::int32_t width = stateBeamWidth(graph, b, startBound);
-  if (width >= STATE_BEAM_MIN_WIDTH) {
-    return stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline);
-  }
-  return horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH, HORIZON_DEPTH,
-                           deadline, limits.progress);
+  std::vector<std::int32_t> beam =
+      width >= STATE_BEAM_MIN_WIDTH
+          ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline)
+          : horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH,
+                              HORIZON_DEPTH, deadline, limits.progress);
+  // Ranking by area alone, the large-grid beam can lose to the pairs on grids
+  // of few colours; the pairs cost little beside it, so the shorter is kept.
+  std::vector<std::int32_t> pairs = solveLookahead(graph, b);
+  return pairs.size() < beam.size() ? pairs : beam;
 }
 
 std::int32_t startLowerBound(const BlobGraph& graph, std::int32_t b) {
