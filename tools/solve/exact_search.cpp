@@ -98,8 +98,8 @@ class AStar {
   }
 
   void push(std::uint32_t node) {
-    const auto f = static_cast<std::size_t>(nodes_[node].moves + nodes_[node].bound);
-    open_[f].push_back(node);
+    const std::int32_t f = nodes_[node].moves + nodes_[node].bound;
+    open_[static_cast<std::size_t>(f)].push_back(node);
   }
 
   // An open-addressing table of node numbers keyed by their states.

@@ -22,7 +22,7 @@ std::string MoveTable::text() const {
   return text.str();
 }
 
-std::string optimalityNote(const TestCase& testCase, const Answer& answer) {
+std::string optimalityNote(const TestCase& testCase, const SolverAnswer& answer) {
   const std::string head = "test case " + std::to_string(testCase.number) + ": ";
   const std::string moves = std::to_string(answer.moves.size()) + " moves";
   switch (answer.optimality) {

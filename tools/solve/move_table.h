@@ -29,4 +29,4 @@ class MoveTable {
 
 // One line on how the exact search ended for a test case, or nothing for
 // the strategies that do not look for the optimum.
-std::string optimalityNote(const TestCase& testCase, const Answer& answer);
+std::string optimalityNote(const TestCase& testCase, const SolverAnswer& answer);

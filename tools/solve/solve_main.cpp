@@ -40,7 +40,7 @@ std::vector<std::vector<std::int32_t>> solveAll(const SolverOptions& options, co
     Progress cells("flooded cells", std::int64_t{testCase.w} * testCase.h);
     SearchLimits limits = options.limits;
     limits.progress = [&cells](std::int64_t flooded, std::int64_t) { cells.show(flooded); };
-    Answer answer = solve(testCase, options.strategy, limits);
+    SolverAnswer answer = solve(testCase, options.strategy, limits);
     table.add(testCase, static_cast<std::int64_t>(answer.moves.size()), answer.lowerBound);
     notes += optimalityNote(testCase, answer);
     answers.push_back(std::move(answer.moves));

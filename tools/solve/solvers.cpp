@@ -171,10 +171,10 @@ std::optional<Strategy> strategyByName(std::string_view name) {
   return std::nullopt;
 }
 
-Answer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits) {
+SolverAnswer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits) {
   const SearchDeadline deadline = SearchDeadline::after(limits.seconds);
   const BlobGraph graph(testCase);
-  Answer answer;
+  SolverAnswer answer;
   answer.lowerBound = startLowerBound(graph, testCase.b);
   switch (strategy) {
     case Strategy::Greedy:

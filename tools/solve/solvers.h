@@ -37,14 +37,14 @@ enum class Optimality {
   BestFound,  // the exact search ran out of time or memory first
 };
 
-struct Answer {
+struct SolverAnswer {
   std::vector<std::int32_t> moves;
   std::int32_t lowerBound = 0;  // no answer has fewer moves
   Optimality optimality = Optimality::NotSought;
 };
 
 // An answer that floods the whole grid of `testCase`; ties go to the lowest colour.
-Answer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits = {});
+SolverAnswer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits = {});
 
 std::vector<std::int32_t> solveGreedy(const TestCase& testCase);
 std::vector<std::int32_t> solveLookahead(const TestCase& testCase);

@@ -70,7 +70,8 @@ TEST(AnswerJudge, PassesOnlyAnswersTheEvaluatorAccepts) {
             "Napaka [Zvn22Barvotok:190]: na koncu barvanj je 2. celica v 2. vrstici druge barve kot tista v "
             "zgornjem levem kotu mreze\n-1\n");
   // A colour above b: the check of a move's colour.
-  EXPECT_EQ(evaluatorObjection(testSet, {{2, 1}, {3}}).value_or("").substr(0, 27), "Napaka [Zvn22Barvotok:169]:");
+  EXPECT_EQ(evaluatorObjection(testSet, {{2, 1}, {3}}).value_or("").substr(0, 27),
+            "Napaka [Zvn22Barvotok:169]:");
 }
 
 }  // namespace

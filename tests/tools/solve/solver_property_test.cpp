@@ -48,7 +48,7 @@ TEST(SolverProperty, EvaluatorAcceptsEverySolutionOfEveryPattern) {
       if (searches && seed > 10) continue;
       std::vector<Section> sections;
       for (const TestCase& testCase : testSet) {
-        const Answer answer = solve(testCase, strategy, limits);
+        const SolverAnswer answer = solve(testCase, strategy, limits);
         EXPECT_LE(static_cast<std::size_t>(answer.lowerBound), answer.moves.size());
         EXPECT_EQ(answer.optimality == Optimality::NotSought, strategy != Strategy::Exact);
         sections.push_back({testCase.number, answer.moves});
