@@ -32,7 +32,7 @@ std::string optimalityNote(const TestCase& testCase, const SolverAnswer& answer)
       return head + "proven optimal, " + moves + "\n";
     case Optimality::BestFound:
       return head + "best found, " + moves + ", at least " + std::to_string(answer.lowerBound) +
-             " (the exact search ran out of time or memory)\n";
+             " (not proven optimal)\n";
   }
   return {};
 }

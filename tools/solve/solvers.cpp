@@ -16,7 +16,7 @@ namespace {
 constexpr std::array<std::string_view, 4> STRATEGY_NAMES = {"greedy", "lookahead", "beam", "exact"};
 
 // The beam over whole states ranks a state in about one step per blob and
-// per neighbour entry (some 8 ns each). Its width is sized so that all its
+// per neighbour entry (a few nanoseconds each). Its width is sized so that all its
 // states together take about this many steps, half a second, with a level
 // per move of the lower bound; where that leaves too narrow a beam, the
 // beam looks a few moves ahead of the played region instead.

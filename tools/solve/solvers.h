@@ -34,7 +34,7 @@ struct SearchLimits {
 enum class Optimality {
   NotSought,  // the strategy does not look for the optimum
   Proven,     // no answer has fewer moves
-  BestFound,  // the exact search ran out of time or memory first
+  BestFound,  // the exact search ran out of time or memory, or the grid was too large for it
 };
 
 struct SolverAnswer {
