@@ -16,13 +16,17 @@ namespace {
 constexpr std::array<std::string_view, 4> STRATEGY_NAMES = {"greedy", "lookahead", "beam", "exact"};
 
 // The beam over whole states ranks a state in about one step per blob and
-// per neighbour entry (a few nanoseconds each). Its width is sized so that all its
-// states together take about this many steps, half a second, with a level
-// per move of the lower bound; where that leaves too narrow a beam, the
-// beam looks a few moves ahead of the played region instead.
+// per neighbour entry (a few nanoseconds each). Its width is sized so that
+// all its states together take about STATE_BEAM_STEPS steps, half a second,
+// with a level per move of the lower bound. Where that leaves fewer than
+// STATE_BEAM_WIDE states, a narrower beam gets a few seconds: even one state
+// ranked by the bound beats looking ahead by area by a quarter on grids of
+// few colours. Only where that is too much does the beam look a few moves
+// ahead of the played region instead.
 constexpr double STATE_BEAM_STEPS = 6e7;
+constexpr double NARROW_BEAM_STEPS = 3e8;
 constexpr std::int32_t STATE_BEAM_MAX_WIDTH = 500;
-constexpr std::int32_t STATE_BEAM_MIN_WIDTH = 8;
+constexpr std::int32_t STATE_BEAM_WIDE = 8;
 constexpr std::int32_t HORIZON_WIDTH = 16;
 constexpr std::int32_t HORIZON_DEPTH = 4;
 // A* keeps whole states; beyond this many blobs it would run out of memory
@@ -129,23 +133,27 @@ std::vector<std::int32_t> solveLookahead(const BlobGraph& graph, std::int32_t b)
   return greedy.size() < paired.size() ? greedy : paired;
 }
 
+// The width of the beam over whole states; 0 where even one state per
+// level costs too much.
 std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t startBound) {
   double steps = 0;
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     steps += 1 + static_cast<double>(graph.neighbours(blob).size());
   }
-  const double width = STATE_BEAM_STEPS / (steps * b * std::max(startBound, 1));
-  return static_cast<std::int32_t>(std::min<double>(width, STATE_BEAM_MAX_WIDTH));
+  const double perState = steps * b * std::max(startBound, 1);
+  const double width = STATE_BEAM_STEPS / perState;
+  if (width >= STATE_BEAM_WIDE)
+    return static_cast<std::int32_t>(std::min<double>(width, STATE_BEAM_MAX_WIDTH));
+  return static_cast<std::int32_t>(std::min<double>(NARROW_BEAM_STEPS / perState, STATE_BEAM_WIDE - 1));
 }
 
 std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t startBound,
                                      const SearchLimits& limits, const SearchDeadline& deadline) {
   const std::int32_t width = stateBeamWidth(graph, b, startBound);
   std::vector<std::int32_t> beam =
-      width >= STATE_BEAM_MIN_WIDTH
-          ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline)
-          : horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH,
-                              HORIZON_DEPTH, deadline, limits.progress);
+      width >= 1 ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline)
+                 : horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH,
+                                     HORIZON_DEPTH, deadline, limits.progress);
   // Ranking by area alone, the large-grid beam can lose to the pairs on grids
   // of few colours; the pairs cost little beside it, so the shorter is kept.
   std::vector<std::int32_t> pairs = solveLookahead(graph, b);
