@@ -8,9 +8,11 @@
 #         against the lower bounds that `exact` proves;
 #  exact  EXACT boards each of 12 x 12 and 14 x 14 with 6 colours: whether
 #         `exact` proves the optimum within 10 s, and its median time;
+#  medium MEDIUM boards of 150..300 x 150..300 with 3..8 colours, uniform and
+#         clustered in turn, in one file: lookahead against beam;
 #  large  one 1000 x 1000 board with 100 colours: greedy against beam, with
 #         beam's wall time and peak memory (/usr/bin/time -v).
-# PARTS="small exact large" chooses the parts. Takes about 10 minutes on a
+# PARTS="small exact medium large" chooses the parts. Takes about 10 minutes on a
 # shared 2-core machine with the defaults.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +20,8 @@ cd "$(dirname "$0")/.."
 small_boards=${SMALL:-40}
 exact_boards=${EXACT:-5}
 exact_limit=${EXACT_LIMIT:-10}
-parts=${PARTS:-small exact large}
+medium_boards=${MEDIUM:-6}
+parts=${PARTS:-small exact medium large}
 
 cmake --preset release > /dev/null
 cmake --build --preset release -j 2 --target barvotok-gen barvotok-solve > /dev/null
@@ -84,6 +87,20 @@ exact_part() {
       "median $(awk '{ print $3 }' "$work/exact.txt" | median) s," \
       "largest $(awk '{ print $3 }' "$work/exact.txt" | sort -g | tail -n 1) s," \
       "moves $(awk '{ printf "%s ", $1 }' "$work/exact.txt")"
+  done
+}
+
+medium_part() {
+  echo "== medium: $medium_boards boards 150..300 x 150..300, 3..8 colours, uniform and clustered"
+  "$gen" -n "$medium_boards" --width 150..300 --height 150..300 --colours 3..8 -p uniform,clustered -s 11 \
+    -o "$work/medium.txt"
+  for strategy in lookahead beam; do
+    local start end
+    start=$(date +%s.%N)
+    "$solve" --strategy "$strategy" "$work/medium.txt" -o "$work/submission.txt" 2> "$work/table.txt"
+    end=$(date +%s.%N)
+    awk -v s="$start" -v e="$end" -v name="$strategy" '$1 == "total" { printf "%-10s %6d moves, lower bounds %d, %.2f s\n", name, $2, $3, e - s }' \
+      "$work/table.txt"
   done
 }
 
