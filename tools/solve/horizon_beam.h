@@ -1,14 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "common/blob_graph.h"
 #include "solve/search_deadline.h"
-
-// How far a search has come: flooded cells out of all cells.
-using SearchProgress = std::function<void(std::int64_t flooded, std::int64_t total)>;
 
 // Beam search for graphs too large to copy per state. A state is the played
 // region plus a few moves beyond it, replayed on demand, so it costs a few

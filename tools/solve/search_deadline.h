@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 
 // The moment when a search must stop looking and answer with what it has.
 class SearchDeadline {
@@ -26,3 +28,6 @@ class SearchDeadline {
  private:
   Clock::time_point end_ = Clock::time_point::max();
 };
+
+// How far a search has come: flooded cells out of all cells.
+using SearchProgress = std::function<void(std::int64_t flooded, std::int64_t total)>;

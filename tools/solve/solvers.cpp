@@ -151,7 +151,8 @@ std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std
                                      const SearchLimits& limits, const SearchDeadline& deadline) {
   const std::int32_t width = stateBeamWidth(graph, b, startBound);
   std::vector<std::int32_t> beam =
-      width >= 1 ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline)
+      width >= 1 ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline,
+                                   limits.progress)
                  : horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH,
                                      HORIZON_DEPTH, deadline, limits.progress);
   // Ranking by area alone, the large-grid beam can lose to the pairs on grids

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "solve/search_deadline.h"
 #include "testset/test_case.h"
 
 // The ways the reference solver picks its moves. Every one floods the whole
@@ -27,7 +28,7 @@ struct SearchLimits {
   double seconds = 40;         // per test case; then the searches answer with what they have
   std::size_t exactMemoryBytes = std::size_t{512} << 20;
   // Told now and then how many of the grid's cells the beam has flooded.
-  std::function<void(std::int64_t flooded, std::int64_t total)> progress;
+  SearchProgress progress;
 };
 
 // What is known of an answer's distance from the optimum.

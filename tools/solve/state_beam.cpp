@@ -36,7 +36,7 @@ class StateBeam {
     for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) totalCells_ += graph.size(blob);
   }
 
-  std::vector<std::int32_t> run() {
+  std::vector<std::int32_t> run(const SearchProgress& progress) {
     states_.assign(words_, 0);
     addBlob(states_, 0);
     areas_.assign(1, graph_.size(0));
@@ -44,6 +44,7 @@ class StateBeam {
     for (;;) {
       if (const auto finish = expandLevel()) return pathTo(*finish);
       keepBest();
+      if (progress) progress(areas_.front(), totalCells_);
     }
   }
 
@@ -150,6 +151,6 @@ class StateBeam {
 }  // namespace
 
 std::vector<std::int32_t> stateBeamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t width,
-                                          const SearchDeadline& deadline) {
-  return StateBeam(graph, b, width, deadline).run();
+                                          const SearchDeadline& deadline, const SearchProgress& progress) {
+  return StateBeam(graph, b, width, deadline).run(progress);
 }

@@ -12,5 +12,7 @@
 // states are kept once. A state costs one bit per blob and ranking it a walk
 // over the graph, so this suits graphs of a few thousand blobs. Once the
 // deadline passes it goes on with width 1, ranked by area alone (greedy).
+// `progress`, if given, hears the leading state's area after every level.
 std::vector<std::int32_t> stateBeamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t width,
-                                          const SearchDeadline& deadline);
+                                          const SearchDeadline& deadline,
+                                          const SearchProgress& progress = {});

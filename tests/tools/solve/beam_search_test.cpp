@@ -78,4 +78,16 @@ TEST(BeamSearch, HorizonBeamReportsProgress) {
   EXPECT_GT(reports, 0);
 }
 
+// The beam over whole states reports its leading state's area after every level.
+TEST(BeamSearch, StateBeamReportsProgress) {
+  const TestCase row{1, 7, 1, 3, {1, 2, 3, 1, 2, 3, 1}};
+  std::vector<std::int64_t> areas;
+  stateBeamSearch(BlobGraph(row), 3, 4, SearchDeadline(), [&](std::int64_t flooded, std::int64_t total) {
+    EXPECT_EQ(total, 7);
+    areas.push_back(flooded);
+  });
+  // Six moves: a report after each of the first five levels, then the answer.
+  EXPECT_EQ(areas, (std::vector<std::int64_t>{2, 3, 4, 5, 6}));
+}
+
 }  // namespace
