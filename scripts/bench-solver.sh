@@ -40,7 +40,7 @@ run_solver() {  # run_solver BOARD STRATEGY [OPTION]...
   "$solve" --strategy "$strategy" "$@" "$board" -o "$work/submission.txt" 2> "$work/table.txt"
   end=$(date +%s.%N)
   awk -v s="$start" -v e="$end" '
-    /proven optimal/ { proven = 1 }
+    /: proven optimal/ { proven = 1 }
     $1 == "1" && NF == 6 { moves = $5; bound = $6 }
     END { printf "%d %d %.3f %d\n", moves, bound, e - s, proven }' "$work/table.txt"
 }
