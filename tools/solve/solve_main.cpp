@@ -10,6 +10,7 @@
 #include "common/tool_frame.h"
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
+#include "solve/answer_judge.h"
 #include "solve/move_table.h"
 #include "solve/solver_options.h"
 #include "testset/test_set_reader.h"
@@ -77,35 +78,49 @@ std::string reportOnSubmission(const TestSet& testSet, const std::string& submis
   });
 }
 
-void solveAll(const SolverOptions& options, const TestSet& testSet, std::ostream& output, MoveTable& table) {
+// Every answer, in test set order; the notes of the exact search are kept
+// for the end, so that they never break into the progress line.
+std::vector<std::vector<std::int32_t>> solveAll(const SolverOptions& options, const TestSet& testSet,
+                                                MoveTable& table, std::string& notes) {
   Progress progress("solving test case", static_cast<std::int64_t>(testSet.size()));
-  writeSubmissionHeader(output, options.contestant);
+  std::vector<std::vector<std::int32_t>> answers;
   for (const TestCase& testCase : testSet) {
     progress.show(testCase.number);
-    const std::vector<std::int32_t> moves =
-        shapeSection(testCase, solve(testCase, options.strategy), options.shape);
-    writeSection(output, testCase.number, moves);
-    table.add(testCase, static_cast<std::int64_t>(moves.size()));
+    Progress cells("flooded cells", std::int64_t{testCase.w} * testCase.h);
+    SearchLimits limits = options.limits;
+    limits.progress = [&cells](std::int64_t flooded, std::int64_t) { cells.show(flooded); };
+    SolverAnswer answer = solve(testCase, options.strategy, limits);
+    table.add(testCase, static_cast<std::int64_t>(answer.moves.size()), answer.lowerBound);
+    notes += optimalityNote(testCase, answer);
+    answers.push_back(std::move(answer.moves));
   }
+  return answers;
 }
 
 int run(const SolverOptions& options) {
   TestSet testSet;
   if (!readCheckedTestSet(options, testSet)) return 1;
+  MoveTable table;
+  std::string notes;
+  const std::vector<std::vector<std::int32_t>> answers = solveAll(options, testSet, table, notes);
+  if (const auto objection = evaluatorObjection(testSet, answers)) {
+    std::cerr << TOOL << ": solver fault: the evaluator rejects the solver's answers, nothing written;"
+              << " its report:\n";
+    showReport(*objection);
+    return 1;
+  }
   OutputTarget output(options.output, {options.input});
   if (!output.usable(TOOL)) return 1;
-  MoveTable table;
-  std::string report;
-  if (options.report.empty()) {
-    solveAll(options, testSet, output.stream(), table);
-  } else {
-    std::ostringstream submission;  // kept, to be evaluated once written
-    solveAll(options, testSet, submission, table);
-    output.stream() << submission.str();
-    report = reportOnSubmission(testSet, submission.str());
+  std::ostringstream submission;  // kept, to be evaluated once written
+  writeSubmissionHeader(submission, options.contestant);
+  for (std::size_t at = 0; at < answers.size(); ++at) {
+    writeSection(submission, testSet[at].number, shapeSection(testSet[at], answers[at], options.shape));
   }
-  if (options.table) std::cerr << table.text();
+  output.stream() << submission.str();
+  if (options.table) std::cerr << notes << table.text();
   const bool written = output.finish(TOOL);
+  const std::string report =
+      options.report.empty() ? std::string() : reportOnSubmission(testSet, submission.str());
   return written && keepReport(options, report) ? 0 : 1;
 }
 

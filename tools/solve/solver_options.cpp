@@ -7,14 +7,28 @@ const std::string_view SOLVER_HELP =
     "Usage: barvotok-solve [OPTION]... INPUT\n"
     "Reads the test set INPUT ('-' for standard input), checked exactly as the\n"
     "evaluator checks it, and writes a submission that answers every test case.\n"
-    "A table of moves per test case goes to standard error.\n"
+    "A table of moves per test case, with a lower bound on the fewest moves any\n"
+    "answer needs, goes to standard error. Every answer is first judged by the\n"
+    "evaluator's own code; one that it rejects is a solver fault (exit status 1,\n"
+    "nothing written).\n"
     "\n"
     "  -o, --output FILE      write the submission to FILE instead of standard output\n"
     "      --report FILE      write the evaluator's exact report to FILE: on the test\n"
     "                         set with the submission written, or on the bad test set\n"
-    "      --strategy NAME    greedy (default): the colour that floods the most cells;\n"
-    "                         lookahead: the colour whose best pair of moves floods\n"
-    "                         the most cells, or the greedy answer if shorter\n"
+    "      --strategy NAME    beam (default): a beam search over the grid's one-colour\n"
+    "                         areas, ranked by a lower bound on the moves still needed;\n"
+    "                         exact: the beam's answer, then A* for a shorter one or\n"
+    "                         the proof that none exists (small grids; a note per test\n"
+    "                         case on standard error); greedy: the colour that floods\n"
+    "                         the most cells; lookahead: the colour whose best pair of\n"
+    "                         moves floods the most cells, or the greedy answer if shorter\n"
+    "      --beam-width N     states the beam keeps per move (default: sized to the\n"
+    "                         grid, at most 500, for about half a second per test\n"
+    "                         case, or a few seconds for a narrower beam on larger\n"
+    "                         grids; on grids too large for even one state, 16 lines\n"
+    "                         of moves looking 4 moves ahead of the played region)\n"
+    "      --time-limit S     seconds per test case for beam and exact (default 40);\n"
+    "                         then they answer with the best they have\n"
     "      --contestant ID    the contestant number line, 6 characters starting with\n"
     "                         a number (default 000000)\n"
     "      --pad N|max        insert N idle moves (moves that flood nothing) where the\n"
@@ -22,18 +36,21 @@ const std::string_view SOLVER_HELP =
     "                         the section up to w*h moves, the most it may hold\n"
     "      --drop-last N      leave out the last N moves of each section\n"
     "      --stop-after N     keep at most the first N moves of each section\n"
-    "  -q, --quiet            no table of moves\n"
+    "  -q, --quiet            no table of moves and no notes of the exact search\n"
     "  -h, --help             show this help and exit\n"
     "\n"
     "Padding comes first, then --drop-last, then --stop-after; the last two leave\n"
-    "sections unfinished, which the evaluator rejects.\n"
+    "sections unfinished, which the evaluator rejects (answers are judged before\n"
+    "they are shaped).\n"
     "\n"
     "Exit status: 0 on success; 1 when the test set is not valid (the evaluator's\n"
-    "report follows on standard error, its bytes outside printable ASCII as \\xHH)\n"
-    "or a file cannot be read or written, or is the test set itself; 2 for a bad\n"
-    "command line.\n";
+    "report follows on standard error, its bytes outside printable ASCII as \\xHH),\n"
+    "a file cannot be read or written, or is the test set itself, or the evaluator\n"
+    "rejects an answer; 2 for a bad command line.\n";
 
 namespace {
+
+constexpr std::int64_t MAX_BEAM_WIDTH = 1'000'000;
 
 std::string checkedContestant(const std::string& text) {
   // The evaluator wants exactly six characters that start with a number.
@@ -41,6 +58,30 @@ std::string checkedContestant(const std::string& text) {
     throw UsageError{"invalid value '" + text + "' for --contestant: 6 characters starting with a number"};
   }
   return text;
+}
+
+// Whole or decimal seconds, "2" or "0.5", read digit by digit (the locale's
+// decimal point does not matter); at most a day, so that a deadline never
+// overflows the clock.
+double parseSeconds(const std::string& text) {
+  double seconds = 0;
+  double scale = 1;
+  bool point = false;
+  bool wellFormed = !text.empty() && text.size() <= 12 && text.front() != '.' && text.back() != '.';
+  for (const char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      if (point) scale /= 10;
+      seconds = point ? seconds + (c - '0') * scale : seconds * 10 + (c - '0');
+    } else {
+      wellFormed = false;
+    }
+  }
+  if (!wellFormed || seconds <= 0 || seconds > 86400) {
+    throw UsageError{"invalid value '" + text + "' for --time-limit: seconds above 0, at most 86400"};
+  }
+  return seconds;
 }
 
 }  // namespace
@@ -64,6 +105,11 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
       const auto strategy = strategyByName(name);
       if (!strategy) throw UsageError{"unknown strategy '" + name + "' (see --help)"};
       options.strategy = *strategy;
+    } else if (cursor.isOption("--beam-width")) {
+      options.limits.beamWidth =
+          static_cast<std::int32_t>(parseWhole(cursor.value(), "--beam-width", 1, MAX_BEAM_WIDTH));
+    } else if (cursor.isOption("--time-limit")) {
+      options.limits.seconds = parseSeconds(cursor.value());
     } else if (cursor.isOption("--contestant")) {
       options.contestant = checkedContestant(cursor.value());
     } else if (cursor.isOption("--pad")) {

@@ -12,7 +12,8 @@ struct SolverOptions {
   std::string input;         // "-" is standard input
   std::string output = "-";  // "-" is standard output
   std::string report;        // the evaluator's exact report goes here, if named
-  Strategy strategy = Strategy::Greedy;
+  Strategy strategy = Strategy::Beam;
+  SearchLimits limits;
   std::string contestant = "000000";
   SectionShape shape;
   bool table = true;  // the table of moves on standard error

@@ -5,10 +5,33 @@
 
 #include "common/blob_graph.h"
 #include "common/region_growth.h"
+#include "solve/blob_set.h"
+#include "solve/exact_search.h"
+#include "solve/horizon_beam.h"
+#include "solve/state_beam.h"
+#include "solve/state_probe.h"
 
 namespace {
 
-constexpr std::array<std::string_view, 2> STRATEGY_NAMES = {"greedy", "lookahead"};
+constexpr std::array<std::string_view, 4> STRATEGY_NAMES = {"greedy", "lookahead", "beam", "exact"};
+
+// The beam over whole states ranks a state in about one step per blob and
+// per neighbour entry (a few nanoseconds each). Its width is sized so that
+// all its states together take about STATE_BEAM_STEPS steps, half a second,
+// with a level per move of the lower bound. Where that leaves fewer than
+// STATE_BEAM_WIDE states, a narrower beam gets a few seconds: even one state
+// ranked by the bound beats looking ahead by area by a quarter on grids of
+// few colours. Only where that is too much does the beam look a few moves
+// ahead of the played region instead.
+constexpr double STATE_BEAM_STEPS = 6e7;
+constexpr double NARROW_BEAM_STEPS = 3e8;
+constexpr std::int32_t STATE_BEAM_MAX_WIDTH = 500;
+constexpr std::int32_t STATE_BEAM_WIDE = 8;
+constexpr std::int32_t HORIZON_WIDTH = 16;
+constexpr std::int32_t HORIZON_DEPTH = 4;
+// A* keeps whole states; beyond this many blobs it would run out of memory
+// before it proved anything.
+constexpr std::int32_t EXACT_MAX_BLOBS = 3000;
 
 // Plays the colours that `pick` chooses until the grid is flooded.
 template <typename Pick>
@@ -100,6 +123,50 @@ class PairScorer {
   std::int32_t round_ = 0;
 };
 
+std::vector<std::int32_t> solveLookahead(const BlobGraph& graph, std::int32_t b) {
+  PairScorer scorer(graph, b);
+  std::vector<std::int32_t> paired =
+      playUntilFlooded(graph, b, [&scorer](const RegionGrowth& game) { return scorer.pick(game); });
+  // Pairs are not always better (a grid full of holes can fool them), and the
+  // greedy answer costs a fraction of the time, so the shorter one is kept.
+  std::vector<std::int32_t> greedy = playUntilFlooded(graph, b, greediest);
+  return greedy.size() < paired.size() ? greedy : paired;
+}
+
+// The width of the beam over whole states; 0 where even one state per
+// level costs too much.
+std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t startBound) {
+  double steps = 0;
+  for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
+    steps += 1 + static_cast<double>(graph.neighbours(blob).size());
+  }
+  const double perState = steps * b * std::max(startBound, 1);
+  const double width = STATE_BEAM_STEPS / perState;
+  if (width >= STATE_BEAM_WIDE)
+    return static_cast<std::int32_t>(std::min<double>(width, STATE_BEAM_MAX_WIDTH));
+  return static_cast<std::int32_t>(std::min<double>(NARROW_BEAM_STEPS / perState, STATE_BEAM_WIDE - 1));
+}
+
+std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t startBound,
+                                     const SearchLimits& limits, const SearchDeadline& deadline) {
+  const std::int32_t width = stateBeamWidth(graph, b, startBound);
+  std::vector<std::int32_t> beam =
+      width >= 1 ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline,
+                                   limits.progress)
+                 : horizonBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : HORIZON_WIDTH,
+                                     HORIZON_DEPTH, deadline, limits.progress);
+  // Ranking by area alone, the large-grid beam can lose to the pairs on grids
+  // of few colours; the pairs cost little beside it, so the shorter is kept.
+  std::vector<std::int32_t> pairs = solveLookahead(graph, b);
+  return pairs.size() < beam.size() ? pairs : beam;
+}
+
+std::int32_t startLowerBound(const BlobGraph& graph, std::int32_t b) {
+  std::vector<BlobWord> start(blobWords(graph.blobCount()), 0);
+  addBlob(start, 0);
+  return StateProbe(graph, b).lowerBound(start);
+}
+
 }  // namespace
 
 std::string_view strategyName(Strategy strategy) {
@@ -113,14 +180,35 @@ std::optional<Strategy> strategyByName(std::string_view name) {
   return std::nullopt;
 }
 
-std::vector<std::int32_t> solve(const TestCase& testCase, Strategy strategy) {
+SolverAnswer solve(const TestCase& testCase, Strategy strategy, const SearchLimits& limits) {
+  const SearchDeadline deadline = SearchDeadline::after(limits.seconds);
+  const BlobGraph graph(testCase);
+  SolverAnswer answer;
+  answer.lowerBound = startLowerBound(graph, testCase.b);
   switch (strategy) {
     case Strategy::Greedy:
-      return solveGreedy(testCase);
+      answer.moves = playUntilFlooded(graph, testCase.b, greediest);
+      break;
     case Strategy::Lookahead:
-      return solveLookahead(testCase);
+      answer.moves = solveLookahead(graph, testCase.b);
+      break;
+    case Strategy::Beam:
+      answer.moves = beamSearch(graph, testCase.b, answer.lowerBound, limits, deadline);
+      break;
+    case Strategy::Exact:
+      answer.moves = beamSearch(graph, testCase.b, answer.lowerBound, limits, deadline);
+      if (graph.blobCount() <= EXACT_MAX_BLOBS) {
+        const ExactOutcome exact =
+            exactSearch(graph, testCase.b, std::move(answer.moves), deadline, limits.exactMemoryBytes);
+        answer.moves = exact.moves;
+        answer.lowerBound = std::max(answer.lowerBound, exact.lowerBound);
+      }
+      answer.optimality = static_cast<std::size_t>(answer.lowerBound) == answer.moves.size()
+                              ? Optimality::Proven
+                              : Optimality::BestFound;
+      break;
   }
-  return {};
+  return answer;
 }
 
 std::vector<std::int32_t> solveGreedy(const TestCase& testCase) {
@@ -128,12 +216,5 @@ std::vector<std::int32_t> solveGreedy(const TestCase& testCase) {
 }
 
 std::vector<std::int32_t> solveLookahead(const TestCase& testCase) {
-  const BlobGraph graph(testCase);
-  PairScorer scorer(graph, testCase.b);
-  std::vector<std::int32_t> paired =
-      playUntilFlooded(graph, testCase.b, [&scorer](const RegionGrowth& game) { return scorer.pick(game); });
-  // Pairs are not always better (a grid full of holes can fool them), and the
-  // greedy answer costs a fraction of the time, so the shorter one is kept.
-  std::vector<std::int32_t> greedy = playUntilFlooded(graph, testCase.b, greediest);
-  return greedy.size() < paired.size() ? greedy : paired;
+  return solveLookahead(BlobGraph(testCase), testCase.b);
 }

@@ -78,7 +78,7 @@ TEST(SolverOptions, ReadsEveryOption) {
   const SolverOptions defaults = parseSolverOptions({"in.txt"});
   EXPECT_EQ(defaults.input, "in.txt");
   EXPECT_EQ(defaults.output, "-");
-  EXPECT_EQ(defaults.strategy, Strategy::Greedy);
+  EXPECT_EQ(defaults.strategy, Strategy::Beam);
   EXPECT_EQ(defaults.contestant, "000000");
   EXPECT_EQ(defaults.shape.idleMoves, 0);
   EXPECT_FALSE(defaults.shape.stopAfter.has_value());

@@ -1,0 +1,161 @@
+#include "solve/exact_search.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <queue>
+#include <set>
+
+#include "common/blob_graph.h"
+#include "common/random_source.h"
+#include "gen/test_set_generator.h"
+#include "solve/blob_set.h"
+#include "solve/state_beam.h"
+#include "solve/state_probe.h"
+#include "support/tool_evaluation.h"
+
+namespace {
+
+// The fewest moves that flood the grid from the region `flooded` (one flag
+// per cell), found breadth first over every colour at every step on the
+// cells themselves: no blobs, no bound, nothing shared with the solver.
+std::int32_t bruteForceOptimum(const TestCase& grid, std::vector<bool> flooded) {
+  auto play = [&grid](std::vector<bool> region, std::int32_t colour) {
+    std::vector<std::int32_t> stack;
+    for (std::int32_t cell = 0; cell < static_cast<std::int32_t>(region.size()); ++cell) {
+      if (region[static_cast<std::size_t>(cell)]) stack.push_back(cell);
+    }
+    while (!stack.empty()) {
+      const std::int32_t cell = stack.back();
+      stack.pop_back();
+      const std::int32_t x = cell % grid.w;
+      const std::int32_t y = cell / grid.w;
+      const std::pair<bool, std::int32_t> around[] = {{x > 0, cell - 1},
+                                                      {x + 1 < grid.w, cell + 1},
+                                                      {y > 0, cell - grid.w},
+                                                      {y + 1 < grid.h, cell + grid.w}};
+      for (const auto& [inside, next] : around) {
+        const auto at = static_cast<std::size_t>(next);
+        if (inside && !region[at] && grid.cells[at] == colour) {
+          region[at] = true;
+          stack.push_back(next);
+        }
+      }
+    }
+    return region;
+  };
+  std::map<std::vector<bool>, std::int32_t> moves{{flooded, 0}};
+  std::queue<std::vector<bool>> next;
+  next.push(flooded);
+  while (!next.empty()) {
+    const std::vector<bool> region = next.front();
+    next.pop();
+    if (std::all_of(region.begin(), region.end(), [](bool cell) { return cell; })) return moves[region];
+    for (std::int32_t colour = 1; colour <= grid.b; ++colour) {
+      std::vector<bool> after = play(region, colour);
+      if (moves.emplace(after, moves[region] + 1).second) next.push(std::move(after));
+    }
+  }
+  return -1;
+}
+
+// The start region: the top-left cell's blob, as cell flags and as blob bits.
+std::vector<bool> cellsOf(const TestCase& grid, const BlobGraph& graph, std::span<const BlobWord> blobs) {
+  std::vector<bool> cells(grid.cells.size(), false);
+  forEachBlob(blobs, [&](std::int32_t blob) {
+    for (const std::int32_t cell : graph.cells(blob)) cells[static_cast<std::size_t>(cell)] = true;
+  });
+  return cells;
+}
+
+TestSet tinyBoards(std::uint64_t seed) {
+  GeneratorSettings settings;
+  settings.caseCount = 7;
+  settings.width = {1, 5};
+  settings.height = {1, 5};
+  settings.colours = {1, 4};
+  settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
+  settings.seed = seed;
+  return generateTestSet(settings);
+}
+
+// The bound holds at the start and after random moves: it never exceeds the
+// brute-force optimum from the state it judges.
+TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
+  RandomSource random(5);
+  for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+    for (const TestCase& grid : tinyBoards(seed)) {
+      const BlobGraph graph(grid);
+      StateProbe probe(graph, grid.b);
+      std::vector<BlobWord> flooded(blobWords(graph.blobCount()), 0);
+      addBlob(flooded, 0);
+      for (std::int32_t step = 0; step < 4; ++step) {
+        const std::int32_t optimum = bruteForceOptimum(grid, cellsOf(grid, graph, flooded));
+        ASSERT_LE(probe.lowerBound(flooded), optimum) << "seed " << seed << ", case " << grid.number;
+        probe.collectMoves(flooded);
+        const auto colour = static_cast<std::int32_t>(random.between(1, grid.b));
+        for (const std::int32_t blob : probe.waiting(colour)) addBlob(flooded, blob);
+      }
+    }
+  }
+}
+
+// Hand-checked bounds: the farthest blob, and the colours still to clear.
+TEST(LowerBound, CountsDistanceAndColoursLeft) {
+  struct Case {
+    const char* name;
+    TestCase grid;
+    std::int32_t bound;
+  };
+  const Case cases[] = {
+      {"flooded", {1, 2, 1, 3, {2, 2}}, 0},
+      // A row 1 2 3 4: blob 4 is three steps away.
+      {"row", {1, 4, 1, 4, {1, 2, 3, 4}}, 3},
+      // Rows 1 2 / 3 4: three colours touch the region, each its own move.
+      {"square", {1, 2, 2, 4, {1, 2, 3, 4}}, 3},
+      // A row 1 2 1 2 1: two steps, and both colours wait at the far end.
+      {"alternating", {1, 5, 1, 2, {1, 2, 1, 2, 1}}, 4},
+  };
+  for (const Case& c : cases) {
+    const BlobGraph graph(c.grid);
+    std::vector<BlobWord> flooded(blobWords(graph.blobCount()), 0);
+    addBlob(flooded, 0);
+    EXPECT_EQ(StateProbe(graph, c.grid.b).lowerBound(flooded), c.bound) << c.name;
+  }
+}
+
+// A* proves the brute-force optimum, starting from a longer answer, and its
+// answer is one the evaluator accepts.
+TEST(ExactSearch, EqualsTheBruteForceOptimum) {
+  for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+    const TestSet boards = tinyBoards(seed);
+    std::vector<Section> sections;
+    for (const TestCase& grid : boards) {
+      const BlobGraph graph(grid);
+      std::vector<BlobWord> start(blobWords(graph.blobCount()), 0);
+      addBlob(start, 0);
+      const std::int32_t optimum = bruteForceOptimum(grid, cellsOf(grid, graph, start));
+      std::vector<std::int32_t> padded = stateBeamSearch(graph, grid.b, 1, SearchDeadline());
+      padded.insert(padded.begin(), 2, grid.cells[0]);  // two idle moves: surely not optimal
+      const ExactOutcome outcome = exactSearch(graph, grid.b, padded, SearchDeadline(), 1 << 24);
+      EXPECT_TRUE(outcome.proven) << "seed " << seed << ", case " << grid.number;
+      EXPECT_EQ(static_cast<std::int32_t>(outcome.moves.size()), optimum) << "seed " << seed;
+      EXPECT_EQ(outcome.lowerBound, optimum) << "seed " << seed;
+      sections.push_back({grid.number, outcome.moves});
+    }
+    EXPECT_EQ(evaluatorReport(boards, sections), okReport(sections)) << "seed " << seed;
+  }
+}
+
+// Out of memory at once, it keeps the known answer and a bound that holds.
+TEST(ExactSearch, KeepsTheKnownAnswerWhenItCannotFinish) {
+  const TestCase grid{1, 4, 4, 3, {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1}};
+  const BlobGraph graph(grid);
+  const std::vector<std::int32_t> known{2, 3, 1, 2, 3, 1, 2, 3};
+  const ExactOutcome outcome = exactSearch(graph, grid.b, known, SearchDeadline(), 0);
+  EXPECT_FALSE(outcome.proven);
+  EXPECT_EQ(outcome.moves, known);
+  EXPECT_LE(outcome.lowerBound, bruteForceOptimum(grid, cellsOf(grid, graph, std::vector<BlobWord>{1})));
+}
+
+}  // namespace

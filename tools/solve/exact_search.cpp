@@ -1,0 +1,167 @@
+#include "solve/exact_search.h"
+
+#include <algorithm>
+#include <span>
+
+#include "solve/blob_set.h"
+#include "solve/state_probe.h"
+
+namespace {
+
+constexpr std::uint32_t NO_NODE = 0xFFFFFFFFU;
+
+struct Node {
+  std::uint32_t parent;
+  std::int32_t move;
+  std::int32_t moves;  // from the start to this state
+  std::int32_t bound;  // the lower bound on the moves still needed
+};
+
+class AStar {
+ public:
+  AStar(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
+        const SearchDeadline& deadline, std::size_t memoryBytes)
+      : b_(b), deadline_(deadline), words_(blobWords(graph.blobCount())), probe_(graph, b) {
+    outcome_.moves = std::move(known);
+    // A node costs its state, its record, its table slots and its place in a bucket.
+    nodeLimit_ = std::min<std::size_t>(
+        NO_NODE, memoryBytes / (words_ * sizeof(BlobWord) + sizeof(Node) + 3 * sizeof(std::uint32_t)));
+  }
+
+  ExactOutcome run() {
+    const auto best = static_cast<std::int32_t>(outcome_.moves.size());
+    std::vector<BlobWord> start(words_, 0);
+    addBlob(start, 0);
+    const std::int32_t bound = probe_.lowerBound(start);
+    // Only states that may beat the known answer are kept, so no bucket is
+    // added while one is being emptied.
+    open_.resize(static_cast<std::size_t>(std::max(best, 0)));
+    outcome_.lowerBound = std::min(bound, best);
+    if (bound < best) addNode(start, NO_NODE, 0, 0, bound);
+    std::uint32_t expansions = 0;
+    for (std::int32_t f = bound; f < best; ++f) {
+      auto& bucket = open_[static_cast<std::size_t>(f)];
+      while (!bucket.empty()) {
+        // Checking the clock costs more than a small expansion.
+        if ((++expansions & 63U) == 0 && deadline_.passed()) return stopped(f);
+        const std::uint32_t node = bucket.back();
+        bucket.pop_back();
+        const Node& record = nodes_[node];
+        if (record.moves + record.bound != f) continue;  // reached again by a shorter way
+        if (record.bound == 0) return found(node);
+        if (!expand(node, best)) return stopped(f);
+      }
+    }
+    outcome_.lowerBound = best;
+    outcome_.proven = true;
+    return outcome_;
+  }
+
+ private:
+  std::span<const BlobWord> state(std::uint32_t node) const {
+    return std::span<const BlobWord>(states_).subspan(node * words_, words_);
+  }
+
+  // False when the memory is spent.
+  bool expand(std::uint32_t node, std::int32_t best) {
+    scratch_.assign(state(node).begin(), state(node).end());
+    const std::int32_t moves = nodes_[node].moves + 1;
+    probe_.collectMoves(scratch_);
+    const std::int32_t clearable = probe_.clearableColour(scratch_);
+    child_.resize(words_);
+    for (std::int32_t colour = 1; colour <= b_; ++colour) {
+      if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable)) continue;
+      std::copy(scratch_.begin(), scratch_.end(), child_.begin());
+      for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child_, blob);
+      const std::uint32_t seen = find(child_);
+      if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
+      const std::int32_t bound = seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBound(child_);
+      if (moves + bound >= best) continue;
+      if (seen != NO_NODE) {
+        nodes_[seen] = {node, colour, moves, bound};
+        push(seen);
+      } else {
+        if (nodes_.size() >= nodeLimit_) return false;
+        addNode(child_, node, colour, moves, bound);
+      }
+    }
+    return true;
+  }
+
+  void addNode(std::span<const BlobWord> flooded, std::uint32_t parent, std::int32_t move, std::int32_t moves,
+               std::int32_t bound) {
+    const auto node = static_cast<std::uint32_t>(nodes_.size());
+    nodes_.push_back({parent, move, moves, bound});
+    states_.insert(states_.end(), flooded.begin(), flooded.end());
+    insert(node);
+    push(node);
+  }
+
+  void push(std::uint32_t node) {
+    const std::int32_t f = nodes_[node].moves + nodes_[node].bound;
+    open_[static_cast<std::size_t>(f)].push_back(node);
+  }
+
+  // An open-addressing table of node numbers keyed by their states.
+  std::uint32_t find(std::span<const BlobWord> flooded) const {
+    if (table_.empty()) return NO_NODE;
+    const std::size_t mask = table_.size() - 1;
+    for (std::size_t slot = hashBlobs(flooded) & mask;; slot = (slot + 1) & mask) {
+      const std::uint32_t node = table_[slot];
+      if (node == NO_NODE || std::ranges::equal(state(node), flooded)) return node;
+    }
+  }
+
+  void insert(std::uint32_t node) {
+    if (2 * (nodes_.size() + 1) > table_.size()) {
+      table_.assign(std::max<std::size_t>(1024, table_.size() * 2), NO_NODE);
+      for (std::uint32_t at = 0; at < node; ++at) place(at);
+    }
+    place(node);
+  }
+
+  void place(std::uint32_t node) {
+    const std::size_t mask = table_.size() - 1;
+    std::size_t slot = hashBlobs(state(node)) & mask;
+    while (table_[slot] != NO_NODE) slot = (slot + 1) & mask;
+    table_[slot] = node;
+  }
+
+  ExactOutcome found(std::uint32_t node) {
+    outcome_.moves.clear();
+    for (std::uint32_t at = node; nodes_[at].parent != NO_NODE; at = nodes_[at].parent) {
+      outcome_.moves.push_back(nodes_[at].move);
+    }
+    std::reverse(outcome_.moves.begin(), outcome_.moves.end());
+    outcome_.lowerBound = static_cast<std::int32_t>(outcome_.moves.size());
+    outcome_.proven = true;
+    return outcome_;
+  }
+
+  // Every answer shorter than the known one passes through an open state,
+  // so none has fewer moves than the smallest bound still open.
+  ExactOutcome stopped(std::int32_t f) {
+    outcome_.lowerBound = f;
+    return outcome_;
+  }
+
+  std::int32_t b_;
+  const SearchDeadline& deadline_;
+  std::size_t words_;
+  StateProbe probe_;
+  std::size_t nodeLimit_;
+  ExactOutcome outcome_;
+  std::vector<Node> nodes_;
+  std::vector<BlobWord> states_;                  // words_ per node
+  std::vector<std::uint32_t> table_;              // a power of two in size
+  std::vector<std::vector<std::uint32_t>> open_;  // the open nodes by moves + bound
+  std::vector<BlobWord> scratch_;
+  std::vector<BlobWord> child_;
+};
+
+}  // namespace
+
+ExactOutcome exactSearch(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
+                         const SearchDeadline& deadline, std::size_t memoryBytes) {
+  return AStar(graph, b, std::move(known), deadline, memoryBytes).run();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "common/blob_graph.h"
+#include "solve/blob_set.h"
+
+// Looks at one flooded region of a blob graph: the moves it offers and a
+// lower bound on the moves still needed. Keeps its scratch space between
+// calls, so probing a state allocates nothing; each call costs the region's
+// blobs and their edges (the bound: every blob and edge).
+class StateProbe {
+ public:
+  StateProbe(const BlobGraph& graph, std::int32_t b);
+
+  // The unflooded blobs that touch the region, filed by colour; afterwards
+  // waiting(colour) and gain(colour) describe the move of that colour.
+  void collectMoves(std::span<const BlobWord> flooded);
+  std::span<const std::int32_t> waiting(std::int32_t colour) const {
+    return waiting_[static_cast<std::size_t>(colour)];
+  }
+  std::int64_t gain(std::int32_t colour) const { return gain_[static_cast<std::size_t>(colour)]; }
+  // A colour whose every unflooded blob touches the region, or 0. Playing it
+  // first never costs a move: the region only grows, and that colour is
+  // played anyway.
+  std::int32_t clearableColour(std::span<const BlobWord> flooded);
+
+  // At least this many moves still flood the grid: with d the distance (in
+  // blob steps) from the region to an unflooded blob, it takes d moves to
+  // flood it, and after k - 1 moves every blob at distance k or more still
+  // needs its own colour played. The bound is the largest k - 1 + (colours
+  // at distance k or more); it drops by at most one per move.
+  std::int32_t lowerBound(std::span<const BlobWord> flooded);
+
+ private:
+  const BlobGraph& graph_;
+  std::int32_t b_;
+  std::vector<std::vector<std::int32_t>> waiting_;  // indexed by colour
+  std::vector<std::int64_t> gain_;                  // indexed by colour
+  std::vector<std::int32_t> blobsOfColour_;         // indexed by colour
+  std::vector<std::int32_t> left_;                  // unflooded blobs, indexed by colour
+  std::vector<std::int32_t> colourMet_;             // the round in which a colour was met
+  std::vector<std::int32_t> seen_;                  // the round in which a blob was reached
+  std::vector<BlobWord> reached_;
+  std::vector<std::int32_t> queue_;
+  std::vector<std::int32_t> layerEnd_;
+  std::int32_t round_ = 0;
+
+  bool firstVisit(std::int32_t blob);
+};
