@@ -1,6 +1,7 @@
 #include "contest/judge_command.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -69,7 +70,7 @@ void writeReports(const std::string& folder, const std::vector<const SubmissionF
     std::ofstream out(path, std::ios::binary);
     out << report;
     out.close();
-    if (!out) throw UnreadableFile{"cannot write '" + path + "'"};
+    if (!out) throw FileError{"cannot write '" + path + "'"};
   }
 }
 
@@ -114,8 +115,9 @@ class JudgeRun {
     if (!known || !pending.empty()) {
       if (!readCheckedTestSet(options_.input, shared.testSet)) return 1;
       // Read in full, yet not hashed: it could not be read twice alike.
-      if (!testSetDigest) throw UnreadableFile{"cannot read '" + options_.input + "'"};
+      if (!testSetDigest) throw FileError{"cannot read '" + options_.input + "'"};
     }
+    prepareReportsFolder();
     if (!results) results.emplace(ResultsDatabase::create(options_.results));
     results->prepareForWriting();
     if (!known) results->recordTestSet(testSetHash, options_.input, shared.testSet);
@@ -124,7 +126,6 @@ class JudgeRun {
       doneFiles.insert(doneFiles.end(), content.files.begin(), content.files.end());
     }
     results->recordSubmissions(testSetHash, doneFiles);
-    prepareReportsFolder();
     for (const PendingContent& content : done) {
       writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash));
     }
@@ -132,9 +133,16 @@ class JudgeRun {
   }
 
  private:
+  // Made if missing; a folder that cannot take the reports stops the run
+  // before anything is judged.
   void prepareReportsFolder() const {
-    if (options_.reportsFolder.empty()) return;
-    ::mkdir(options_.reportsFolder.c_str(), 0777);  // may exist already; writing tells
+    const std::string& folder = options_.reportsFolder;
+    if (folder.empty()) return;
+    ::mkdir(folder.c_str(), 0777);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(folder.c_str(), W_OK) != 0) {
+      throw FileError{"cannot write reports into '" + folder + "'"};
+    }
   }
 
   int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending, ResultsDatabase& results,
@@ -181,7 +189,7 @@ int judgeContest(const JudgeOptions& options) {
   } catch (const RefusedCommand& refused) {
     std::cerr << TOOL << ": " << refused.message << "\n";
     return 2;
-  } catch (const UnreadableFile& error) {
+  } catch (const FileError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";
   } catch (const DatabaseError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";

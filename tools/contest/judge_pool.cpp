@@ -27,7 +27,7 @@ struct WorkQueue {
     const std::string& path = content.files.front()->path;
     // Opened as the evaluator opens it, so that the bytes read are the same.
     std::ifstream submission = openInput(path);
-    if (!submission) throw UnreadableFile{"cannot read '" + path + "': it went away while judging"};
+    if (!submission) throw FileError{"cannot read '" + path + "': it went away while judging"};
     const Judgement judgement = judgeSubmission(shared, submission);
     const std::lock_guard lock(sinkLock);
     if (!stopped) sink(content, judgement);

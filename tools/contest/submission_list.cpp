@@ -25,8 +25,8 @@ std::string fileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-UnreadableFile cannotRead(const std::string& path, const std::string& why) {
-  return UnreadableFile{"cannot read '" + path + "': " + why};
+FileError cannotRead(const std::string& path, const std::string& why) {
+  return FileError{"cannot read '" + path + "': " + why};
 }
 
 // A folder's regular files, in byte order of their paths.

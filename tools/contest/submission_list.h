@@ -29,14 +29,14 @@ struct SubmissionFile {
   ContentHash hash;
 };
 
-// A named file or folder that cannot be read.
-struct UnreadableFile {
+// A file or folder that cannot be read or written.
+struct FileError {
   std::string message;
 };
 
 // The submissions that `operands` name, in their order, each folder's
 // regular files (not recursive) in byte order of their paths; a file named
-// twice, by any name, comes once. Throws UnreadableFile.
+// twice, by any name, comes once. Throws FileError.
 std::vector<SubmissionFile> listSubmissions(const std::vector<std::string>& operands);
 
 // The submissions of one shard: those whose path's hash modulo the count is
@@ -46,5 +46,5 @@ std::vector<SubmissionFile> shardOf(const std::vector<SubmissionFile>& submissio
 // A file name that two submissions share, if any.
 std::optional<std::string> repeatedName(const std::vector<SubmissionFile>& submissions);
 
-// Hashes every submission's content. Throws UnreadableFile.
+// Hashes every submission's content. Throws FileError.
 void hashSubmissions(std::vector<SubmissionFile>& submissions);
