@@ -37,7 +37,9 @@ void refuseOverwritingInputs(const JudgeOptions& options, const std::vector<Subm
     if (!identity) return;
     for (const auto& [inputIdentity, inputPath] : inputs) {
       if (*identity == inputIdentity) {
-        throw RefusedCommand{role + " '" + output + "' is also the input '" + inputPath + "'"};
+        std::string message = role;
+        message.append(" '").append(output).append("' is also the input '").append(inputPath).append("'");
+        throw RefusedCommand{message};
       }
     }
   };

@@ -50,6 +50,7 @@ TEST(JudgeOptions, RefusesBadCommandLines) {
 
 TEST(ShardOf, PutsEveryPathInExactlyOnePartWhateverTheList) {
   std::vector<SubmissionFile> all;
+  all.reserve(300);
   for (int i = 0; i < 300; ++i) all.push_back({"subs/" + std::to_string(i) + ".txt", "", {}, 0, {}});
   std::map<std::string, int> partOf;
   for (std::int64_t k = 0; k < 3; ++k) {
