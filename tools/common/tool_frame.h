@@ -12,12 +12,15 @@
 // The frame that both tools share: the command line is read by `parse`;
 // --help prints `help`; a bad command line prints its message and ends with
 // exit status 2; otherwise `body` runs and its result is the exit status.
+// The arguments come after the program's name (or a command's, for a tool
+// with commands).
 template <typename Options, typename Parse, typename Body>
-int runTool(std::string_view tool, std::string_view help, int argc, char** argv, Parse parse, Body body) {
+int runTool(std::string_view tool, std::string_view help, const std::vector<std::string>& arguments,
+            Parse parse, Body body) {
   std::ios::sync_with_stdio(false);
   Options options;
   try {
-    options = parse(std::vector<std::string>(argv + 1, argv + argc));
+    options = parse(arguments);
   } catch (const UsageError& error) {
     std::cerr << tool << ": " << error.message << "\nTry '" << tool << " --help' for more information.\n";
     return 2;
@@ -27,6 +30,11 @@ int runTool(std::string_view tool, std::string_view help, int argc, char** argv,
     return 0;
   }
   return body(options);
+}
+
+template <typename Options, typename Parse, typename Body>
+int runTool(std::string_view tool, std::string_view help, int argc, char** argv, Parse parse, Body body) {
+  return runTool<Options>(tool, help, std::vector<std::string>(argv + 1, argv + argc), parse, body);
 }
 
 // Where a tool writes: standard output for "-", else the named file, which is

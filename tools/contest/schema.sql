@@ -38,7 +38,8 @@ CREATE TABLE verdicts (
   PRIMARY KEY (submission_hash, test_set)
 );
 
--- The sections of a verdict that passed, in submission order.
+-- The sections of a verdict 'OK', in submission order: its report's result
+-- lines. A failed submission scores nothing, so its verdict has none.
 CREATE TABLE sections (
   submission_hash TEXT NOT NULL,
   test_set TEXT NOT NULL,
