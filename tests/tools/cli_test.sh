@@ -6,23 +6,8 @@ set -u
 gen=$(realpath "$1")
 solve=$(realpath "$2")
 evaluator=$(realpath "$3")
-passes=0
-failures=0
-check() {  # check DESCRIPTION CONDITION...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cd "$scratch"
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../support/shell_checks.sh"
 
 "$gen" --help >help.txt 2>err.txt; status=$?
 check "gen --help exits 0" test $status -eq 0
@@ -93,5 +78,4 @@ check "solve --quiet prints no table" test $status -eq 0 -a ! -s err.txt
 "$evaluator" eval set.txt unfinished.txt report.txt
 check "a section cut short is rejected" grep -q '^Napaka \[Zvn22Barvotok:190\]' report.txt
 
-echo "$passes passed, $failures failed"
-test $failures -eq 0
+finish

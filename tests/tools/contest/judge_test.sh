@@ -9,23 +9,9 @@ evaluator=$(realpath "$2")
 gen=$(realpath "$3")
 solve=$(realpath "$4")
 golden=$(realpath "$5")
-passes=0
-failures=0
-check() {  # check DESCRIPTION CONDITION...
-  local what=$1
-  shift
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 query() { sqlite3 -batch -noheader "$@"; }
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cd "$scratch" || exit 1
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../../support/shell_checks.sh"
 
 # Every report equals the evaluator's, file by file, whatever the input holds.
 same_reports() {  # same_reports INPUT REPORTS_DIR SUBMISSION...
@@ -164,5 +150,4 @@ check "same file names under --reports: nothing written" test ! -e twins.db -a !
 "$contest" judge input.txt a b -d twins.db >out.txt 2>err.txt
 check "same file names without --reports: judged" test $? -eq 0
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

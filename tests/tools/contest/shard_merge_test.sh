@@ -8,23 +8,8 @@ set -u
 contest=$(realpath "$1")
 gen=$(realpath "$2")
 solve=$(realpath "$3")
-passes=0
-failures=0
-check() {  # check DESCRIPTION CONDITION...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cd "$scratch"
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../../support/shell_checks.sh"
 
 "$gen" --cases 4 --width 20..50 --height 10..40 --colours 3..8 --pattern mixed --seed 11 -o input.txt
 mkdir subs
@@ -72,5 +57,4 @@ check "the reference is last" grep -q '^ref,000000,reference.txt,OK,' merged.csv
 check "the failure and the unidentified submission are there" \
   test "$(grep -c -e ',d.txt,190,0,' -e '^[0-9]*,,e.txt,219,0,' merged.csv)" -eq 2
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

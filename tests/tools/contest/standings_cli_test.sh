@@ -8,27 +8,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 schema="$here/../../../tools/contest/schema.sql"
 contest=$(realpath "$1")
 evaluator=$(realpath "$2")
-passes=0
-failures=0
-check() {  # check DESCRIPTION CONDITION...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 standings() {  # standings ARGUMENT...: runs it, keeps out.txt, err.txt, status
   "$contest" standings "$@" >out.txt 2>err.txt
   status=$?
 }
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cd "$scratch"
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../../support/shell_checks.sh"
 
 sqlite3 results.db <"$schema"
 sqlite3 results.db "
@@ -88,5 +73,4 @@ standings results.db --input input.txt -o out.html
 check "a test set that was never judged exits 1" test $status -eq 1
 check "... naming its hash" grep -q '^barvotok-contest standings: the results hold no verdicts for test set [0-9a-f]\{32\}$' err.txt
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

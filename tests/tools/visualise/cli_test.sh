@@ -5,28 +5,14 @@
 # Usage: cli_test.sh BARVOTOK_VISUALISE
 set -u
 visualise=$(realpath "$1")
-passes=0
-failures=0
-check() {  # check DESCRIPTION CONDITION...
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 # run ARGUMENTS...: the exit status in $status, the outputs in out.txt and err.txt.
 run() {
   "$visualise" "$@" >out.txt 2>err.txt
   status=$?
 }
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../../support/shell_checks.sh"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cd "$scratch"
 printf 'Barvotok\n1\n\n1\n3 2 2\n1 2 1\n2 2 1\n' >in.txt
 printf '123456\nBarvotok\n1\n2\n2 1\n' >sub.txt
 cp sub.txt sub.kept
@@ -88,5 +74,4 @@ check "a header that fails exits 1" test $status -eq 1 -a ! -e page3.html
 check "control bytes are escaped, nothing cut at NUL" grep -qF '\x1b]0;owned\x07\x00after' err.txt
 check "no raw escape reaches standard error" test "$(tr -d '\033\007\000' <err.txt | wc -c)" -eq "$(wc -c <err.txt)"
 
-echo "$passes passed, $failures failed"
-test $failures -eq 0
+finish
