@@ -23,12 +23,18 @@ std::string unexpectedErrorForm() { return std::string(UNEXPECTED_ERROR_MESSAGE)
 
 }  // namespace
 
-std::string reportOf(const std::function<ResultList()>& run) {
+std::string reportOf(const std::function<ResultList()>& run, ReportVerdict* verdict) {
+  ReportVerdict given;
+  std::string report;
   try {
-    return successForm(run());
+    report = successForm(run());
   } catch (const EAssertion& failure) {
-    return assertionForm(failure);
+    given = {ReportVerdict::Form::Assertion, failure.line};
+    report = assertionForm(failure);
   } catch (...) {
-    return unexpectedErrorForm();
+    given = {ReportVerdict::Form::UnexpectedError, 0};
+    report = unexpectedErrorForm();
   }
+  if (verdict != nullptr) *verdict = given;
+  return report;
 }

@@ -5,6 +5,7 @@
 
 #include "common/escaped_bytes.h"
 #include "contest/content_hash.h"
+#include "contest/report_form.h"
 #include "contest/results_reader.h"
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
@@ -55,9 +56,10 @@ StandingsSubmission judgeReference(const TestSet& testSet, const std::string& pa
   StandingsSubmission reference{
       path, std::nullopt, {}, {}, std::vector<std::optional<std::int32_t>>(testSet.size())};
   ReferenceObserver observer(reference);
-  const std::string report = reportOf([&] { return evaluateSubmission(testSet, file, &observer); });
+  ReportVerdict verdict;
+  const std::string report = reportOf([&] { return evaluateSubmission(testSet, file, &observer); }, &verdict);
   const std::string firstLine = report.substr(0, report.find('\n'));
-  reference.verdict = verdictOfFirstLine(firstLine);
+  reference.verdict = verdictText(verdict);
   reference.message = shownReportLine(firstLine, firstLine.size());
   if (reference.verdict != "OK") {
     throw StandingsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);

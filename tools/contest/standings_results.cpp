@@ -12,12 +12,3 @@ std::string shownReportLine(const std::string& head, std::size_t lineLength, std
   return escapedBytes(std::string_view(head).substr(0, limit)) + "... (" + std::to_string(lineLength) +
          " bytes in all)";
 }
-
-std::string verdictOfFirstLine(const std::string& line) {
-  if (line == "OK") return "OK";
-  constexpr std::string_view PREFIX = "Napaka [Zvn22Barvotok:";
-  if (!line.starts_with(PREFIX)) return "unexpected";
-  const auto end = line.find(']', PREFIX.size());
-  if (end == std::string::npos || end == PREFIX.size()) return "unexpected";
-  return line.substr(PREFIX.size(), end - PREFIX.size());
-}

@@ -39,6 +39,3 @@ std::string submissionFileName(const std::string& path);
 // the original. `lineLength` is the whole line's length, `head` at least its
 // first min(lineLength, limit) bytes.
 std::string shownReportLine(const std::string& head, std::size_t lineLength, std::size_t limit = 400);
-
-// "OK", the check line of an assertion form, or "unexpected", from a report's first line.
-std::string verdictOfFirstLine(const std::string& line);

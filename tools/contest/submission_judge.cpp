@@ -36,9 +36,11 @@ void SharedTestSet::prepareFirstFloods() {
 Judgement judgeSubmission(const SharedTestSet& shared, std::istream& submission) {
   Judgement judgement;
   JudgementObserver observer(judgement);
-  judgement.report = reportOf(
-      [&] { return evaluateSubmission(shared.testSet, *shared.firstFloods, submission, &observer); });
-  judgement.verdict = verdictOf(judgement.report);
+  ReportVerdict verdict;
+  judgement.report =
+      reportOf([&] { return evaluateSubmission(shared.testSet, *shared.firstFloods, submission, &observer); },
+               &verdict);
+  judgement.verdict = verdictText(verdict);
   // A failed submission scores nothing, so its sections are not results.
   if (judgement.verdict != VERDICT_OK) judgement.sections.clear();
   return judgement;
