@@ -2,10 +2,12 @@
 # A read error is no end of file: with read() failing at several points of
 # either file (read_failure_shim loaded with LD_PRELOAD), the evaluator writes
 # the unexpected-error form, exits 0 and names the file on standard error.
-# Usage: read_errors.sh EVALUATOR SHIM
+# The visualiser, given, says which file it could not read and exits 1.
+# Usage: read_errors.sh EVALUATOR SHIM [BARVOTOK_VISUALISE]
 set -u
 exe=$1
 shim=$2
+visualise=${3:-}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 1
@@ -44,4 +46,19 @@ for byte in 0 16 25 28; do
   check submission.txt $byte "$unexpected" \
     'Zvn22Barvotok: napaka pri branju datoteke "submission.txt": Input/output error'
 done
+
+if [ -n "$visualise" ]; then
+  for file in input.txt submission.txt; do
+    LD_PRELOAD=$shim FAIL_READ_FILE=$file FAIL_READ_AT=16 "$visualise" input.txt submission.txt page.html \
+      > stdout.txt 2> stderr.txt
+    status=$?
+    if [ "$status" != 1 ] || [ -e page.html ] ||
+       [ "$(cat stderr.txt)" != "barvotok-visualise: cannot read $file: Input/output error" ]; then
+      echo "FAIL visualiser, $file at byte 16: status $status, stderr '$(cat stderr.txt)'"
+      failed=1
+    else
+      echo "ok visualiser, $file at byte 16"
+    fi
+  done
+fi
 exit "$failed"

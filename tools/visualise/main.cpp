@@ -6,6 +6,7 @@
 #include "common/escaped_bytes.h"
 #include "common/tool_frame.h"
 #include "testset/test_set_reader.h"
+#include "text/read_error.h"
 #include "visualise/grid_pixels.h"
 #include "visualise/output_files.h"
 #include "visualise/page_writer.h"
@@ -24,6 +25,8 @@ TestSet readInput(const std::string& inputName) {
     readTestSet(*input, testSet);
   } catch (const EAssertion& failure) {
     throw VisualiseError{"the input file fails the evaluator's checks: " + failureReportLine(failure)};
+  } catch (const ReadError& error) {
+    throw VisualiseError{"cannot read " + inputName + ": " + error.what()};
   }
   return testSet;
 }
@@ -34,6 +37,8 @@ SectionView readSection(const VisualiseOptions& options, const TestSet& testSet)
     return viewSection(testSet, *submission, options.choice);
   } catch (const SectionUnavailable& unavailable) {
     throw VisualiseError{unavailable.message};
+  } catch (const ReadError& error) {
+    throw VisualiseError{"cannot read " + options.submissionName + ": " + error.what()};
   }
 }
 

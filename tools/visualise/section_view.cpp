@@ -1,7 +1,10 @@
 #include "visualise/section_view.h"
 
+#include <exception>
+
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
+#include "text/read_error.h"
 
 namespace {
 
@@ -71,14 +74,20 @@ class ChosenSection : public SectionObserver {
 SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice) {
   ChosenSection chosen(choice);
   std::optional<EAssertion> stop;
+  std::exception_ptr readError;
   const std::string wholeReport = reportOf([&] {
     try {
       return evaluateSubmission(testSet, submission, &chosen);
     } catch (const EAssertion& failure) {
       stop = failure;
       throw;
+    } catch (const ReadError&) {
+      readError = std::current_exception();
+      throw;
     }
   });
+  // A file that could not be read is no verdict to show: the caller says so.
+  if (readError) std::rethrow_exception(readError);
   if (chosen.view_) {
     chosen.view_->wholeReport = wholeReport;
     return std::move(*chosen.view_);
