@@ -28,6 +28,7 @@ TestCase spineGrid(std::int32_t side, std::int32_t number) {
 
 std::vector<std::vector<std::int32_t>> twoMoveSections(std::int32_t count) {
   std::vector<std::vector<std::int32_t>> sections;
+  sections.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) sections.push_back({i / 100 % 100 + 1, i % 100 + 1});
   return sections;
 }
