@@ -29,10 +29,11 @@ std::int32_t judgeSection(Walk& walk, const SectionStart& start) {
   solution.moves = std::move(walk.lentMoves);  // its storage only: readAndCheck empties it
   try {
     // A watched section is replayed even when it repeats a passed one.
-    solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.grids,
-                          recorder == nullptr ? &walk.passed : nullptr);
-  } catch (EAssertion& failure) {
-    if (failure.facts.fileLine == 0) failure.facts.fileLine = walk.lineCounter;
+    withFileLine(walk.lineCounter, [&] {
+      solution.readAndCheck(walk.submission, walk.lineCounter, start.number, *start.testCase, walk.grids,
+                            recorder == nullptr ? &walk.passed : nullptr);
+    });
+  } catch (const EAssertion& failure) {
     if (walk.observer != nullptr) walk.observer->sectionFailed(start, solution, failure);
     throw;
   }

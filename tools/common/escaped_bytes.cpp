@@ -24,6 +24,10 @@ std::string escapedBytes(std::string_view bytes) {
 }
 
 std::string terminalText(std::string_view bytes, std::size_t limit) {
-  if (bytes.size() <= limit) return escapedBytes(bytes);
-  return escapedBytes(bytes.substr(0, limit)) + "... (" + std::to_string(bytes.size()) + " bytes in all)";
+  return terminalText(bytes, bytes.size(), limit);
+}
+
+std::string terminalText(std::string_view head, std::size_t fullLength, std::size_t limit) {
+  if (fullLength <= limit) return escapedBytes(head.substr(0, fullLength));
+  return escapedBytes(head.substr(0, limit)) + "... (" + std::to_string(fullLength) + " bytes in all)";
 }

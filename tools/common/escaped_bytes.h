@@ -12,3 +12,7 @@ std::string escapedBytes(std::string_view bytes);
 // The same for standard error, cut after `limit` bytes of the original with
 // a note of its full length, so a 64 MiB line does not flood a terminal.
 std::string terminalText(std::string_view bytes, std::size_t limit = 400);
+
+// The same for a text of which only `head` is at hand: its first bytes, at
+// least min(fullLength, limit) of them, of `fullLength` bytes in all.
+std::string terminalText(std::string_view head, std::size_t fullLength, std::size_t limit);

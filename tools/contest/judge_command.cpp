@@ -8,6 +8,7 @@
 #include <map>
 #include <thread>
 
+#include "common/checked_test_set.h"
 #include "common/tool_frame.h"
 #include "contest/judge_options.h"
 #include "contest/judge_pool.h"
@@ -15,7 +16,6 @@
 #include "contest/report_form.h"
 #include "contest/results_database.h"
 #include "driver/report.h"
-#include "testset/test_set_reader.h"
 
 namespace {
 
@@ -48,19 +48,6 @@ void refuseOverwritingInputs(const JudgeOptions& options, const std::vector<Subm
   for (const SubmissionFile& submission : submissions) {
     refuse(options.reportsFolder + "/" + submission.name + ".report", "the report");
   }
-}
-
-// Reads the test set with the evaluator's reader; a bad one is reported with
-// the very report that the evaluator would write.
-bool readCheckedTestSet(const std::string& name, TestSet& testSet) {
-  bool read = false;
-  const std::string report = reportOf([&] {
-    readTestSet(name, testSet);
-    read = true;
-    return ResultList{};
-  });
-  if (!read) std::cerr << report;
-  return read;
 }
 
 // Writes DIR/NAME.report for every file of a content.

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "common/checked_test_set.h"
 #include "common/tool_frame.h"
 #include "contest/results_reader.h"
 #include "contest/standings_input.h"
@@ -39,7 +40,7 @@ int run(const StandingsOptions& options) {
     testSetHash = testSetFileHash(*options.input);
     if (!options.references.empty()) {
       TestSet testSet;
-      if (!readReferenceTestSet(*options.input, testSet)) return 1;
+      if (!readCheckedTestSet(*options.input, testSet)) return 1;
       for (const std::string& path : options.references) references.push_back(judgeReference(testSet, path));
     }
   }

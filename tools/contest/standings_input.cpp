@@ -9,7 +9,6 @@
 #include "contest/results_reader.h"
 #include "driver/evaluation_run.h"
 #include "driver/report.h"
-#include "testset/test_set_reader.h"
 
 namespace {
 
@@ -37,17 +36,6 @@ std::string testSetFileHash(const std::string& path) {
   const std::optional<FileDigest> digest = hashFile(path);
   if (!digest) throw StandingsError("cannot read test set '" + path + "'");
   return digest->hash;
-}
-
-bool readReferenceTestSet(const std::string& path, TestSet& testSet) {
-  bool read = false;
-  const std::string report = reportOf([&] {
-    readTestSet(path, testSet);
-    read = true;
-    return ResultList{};
-  });
-  if (!read) std::cerr << report;
-  return read;
 }
 
 StandingsSubmission judgeReference(const TestSet& testSet, const std::string& path) {

@@ -12,10 +12,6 @@
 // it cannot be read.
 std::string testSetFileHash(const std::string& path);
 
-// Reads and checks the test set with the evaluator's reader. A bad one is
-// reported on standard error with the evaluator's own report; then false.
-bool readReferenceTestSet(const std::string& path, TestSet& testSet);
-
 // Judges the organisers' answers in `path` with the evaluator's own walk.
 // Throws StandingsError when the file cannot be read or the answers fail.
 StandingsSubmission judgeReference(const TestSet& testSet, const std::string& path);

@@ -8,7 +8,5 @@ std::string submissionFileName(const std::string& path) {
 }
 
 std::string shownReportLine(const std::string& head, std::size_t lineLength, std::size_t limit) {
-  if (lineLength <= limit) return escapedBytes(std::string_view(head).substr(0, lineLength));
-  return escapedBytes(std::string_view(head).substr(0, limit)) + "... (" + std::to_string(lineLength) +
-         " bytes in all)";
+  return terminalText(head, lineLength, limit);
 }

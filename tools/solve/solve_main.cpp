@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "common/checked_test_set.h"
 #include "common/escaped_bytes.h"
 #include "common/progress.h"
 #include "common/submission_writer.h"
@@ -53,20 +54,17 @@ bool readCheckedTestSet(const SolverOptions& options, TestSet& testSet) {
       return false;
     }
   }
-  bool read = false;
-  const std::string report = reportOf([&] {
+  const auto failure = testSetFailure([&] {
     try {
       readTestSet(name == "-" ? std::cin : file.stream, testSet);
     } catch (const ReadError& error) {
       std::cerr << TOOL << ": error reading " << name << ": " << error.what() << '\n';
       throw;
     }
-    read = true;
-    return ResultList{};
   });
-  if (read) return true;
-  showReport(report);
-  keepReport(options, report);
+  if (!failure) return true;
+  showReport(*failure);
+  keepReport(options, *failure);
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/checked_test_set.h"
 #include "contest/results_reader.h"
 #include "contest/standings.h"
 #include "contest/standings_input.h"
@@ -165,7 +166,7 @@ TEST(StandingsInput, ReferencesAreJudgedByTheEvaluator) {
   const std::string input = scratch.file("input.txt");
   std::ofstream(input) << "Barvotok\n2\n\n1\n3 2 4\n1 1 2\n3 4 1\n\n2\n1 1 1\n1\n";
   TestSet testSet;
-  ASSERT_TRUE(readReferenceTestSet(input, testSet));
+  ASSERT_TRUE(readCheckedTestSet(input, testSet));
 
   const std::string good = scratch.file("solver.txt");
   std::ofstream(good) << "1a\xff"

@@ -1,0 +1,24 @@
+#include "common/checked_test_set.h"
+
+#include <iostream>
+
+#include "driver/report.h"
+#include "testset/test_set_reader.h"
+
+std::optional<std::string> testSetFailure(const std::function<void()>& read) {
+  ReportVerdict verdict;
+  std::string report = reportOf(
+      [&] {
+        read();
+        return ResultList{};
+      },
+      &verdict);
+  if (verdict.form == ReportVerdict::Form::Success) return std::nullopt;
+  return report;
+}
+
+bool readCheckedTestSet(const std::string& path, TestSet& testSet) {
+  const auto failure = testSetFailure([&] { readTestSet(path, testSet); });
+  if (failure) std::cerr << *failure;
+  return !failure;
+}
