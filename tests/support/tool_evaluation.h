@@ -7,6 +7,7 @@
 #include "common/submission_writer.h"
 #include "common/test_set_writer.h"
 #include "driver/evaluation_run.h"
+#include "gen/test_set_generator.h"
 
 // One section of a submission: the test case it answers and its moves.
 struct Section {
@@ -36,4 +37,18 @@ inline std::string okReport(const std::vector<Section>& sections) {
     report += std::to_string(section.number) + " " + std::to_string(section.moves.size()) + "\n";
   }
   return report;
+}
+
+// Fourteen small test cases, every pattern twice, of 1 to 12 colours and at
+// most maxWidth x maxHeight cells: what the solver's tests answer.
+inline GeneratorSettings everyPatternSettings(std::uint64_t seed, std::int32_t maxWidth,
+                                              std::int32_t maxHeight) {
+  GeneratorSettings settings;
+  settings.caseCount = 14;
+  settings.width = {1, maxWidth};
+  settings.height = {1, maxHeight};
+  settings.colours = {1, 12};
+  settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
+  settings.seed = seed;
+  return settings;
 }

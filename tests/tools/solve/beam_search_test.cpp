@@ -8,16 +8,7 @@
 
 namespace {
 
-TestSet everyPattern(std::uint64_t seed) {
-  GeneratorSettings settings;
-  settings.caseCount = 14;  // every pattern twice
-  settings.width = {1, 30};
-  settings.height = {1, 25};
-  settings.colours = {1, 12};
-  settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
-  settings.seed = seed;
-  return generateTestSet(settings);
-}
+TestSet everyPattern(std::uint64_t seed) { return generateTestSet(everyPatternSettings(seed, 30, 25)); }
 
 // Both beams, wide and narrow, in time and past their deadline (when they
 // finish greedily), answer every pattern in a way the evaluator accepts.

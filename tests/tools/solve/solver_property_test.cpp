@@ -23,16 +23,7 @@ std::size_t roundRobinMoveCount(const TestCase& testCase) {
   return moves;
 }
 
-GeneratorSettings smallMixedSet(std::uint64_t seed) {
-  GeneratorSettings settings;
-  settings.caseCount = 14;  // every pattern twice
-  settings.width = {1, 40};
-  settings.height = {1, 30};
-  settings.colours = {1, 12};
-  settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
-  settings.seed = seed;
-  return settings;
-}
+GeneratorSettings smallMixedSet(std::uint64_t seed) { return everyPatternSettings(seed, 40, 30); }
 
 // The generator's file passes the evaluator's reader, and every strategy's
 // submission gets "OK" with exactly the move counts the solver produced. The
