@@ -65,21 +65,13 @@ int run(const StandingsOptions& options) {
 }  // namespace
 
 int runStandingsCommand(const std::vector<std::string>& arguments) {
-  StandingsOptions options;
-  try {
-    options = parseStandingsOptions(arguments);
-  } catch (const UsageError& error) {
-    std::cerr << TOOL << ": " << error.message << "\nTry '" << TOOL << " --help' for more information.\n";
-    return 2;
-  }
-  if (options.help) {
-    std::cout << STANDINGS_HELP;
-    return 0;
-  }
-  try {
-    return run(options);
-  } catch (const StandingsError& error) {
-    std::cerr << TOOL << ": " << error.what() << "\n";
-    return 1;
-  }
+  return runTool<StandingsOptions>(TOOL, STANDINGS_HELP, arguments, parseStandingsOptions,
+                                   [](const StandingsOptions& options) {
+                                     try {
+                                       return run(options);
+                                     } catch (const StandingsError& error) {
+                                       std::cerr << TOOL << ": " << error.what() << "\n";
+                                       return 1;
+                                     }
+                                   });
 }
