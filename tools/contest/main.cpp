@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "contest/judge_command.h"
-#include "contest/standings_command.h"
+#include "contest/judge/command.h"
+#include "contest/standings/command.h"
 
 namespace {
 

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# barvotok-contest standings as a user runs it: help, bad command lines (exit
+# 2), files it cannot use (exit 1, nothing changed), and an output that is
+# also an input. The results database is written with the tool's schema.
+# Usage: standings_cli_test.sh barvotok-contest Zvn22Barvotok
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+schema="$here/../../../../tools/contest/database/schema.sql"
+contest=$(realpath "$1")
+evaluator=$(realpath "$2")
+standings() {  # standings ARGUMENT...: runs it, keeps out.txt, err.txt, status
+  "$contest" standings "$@" >out.txt 2>err.txt
+  status=$?
+}
+# shellcheck source=/dev/null
+source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
+
+sqlite3 results.db <"$schema"
+sqlite3 results.db "
+  INSERT INTO test_sets VALUES ('t1', 'input.txt', 1);
+  INSERT INTO test_cases VALUES ('t1', 1, 3, 2, 4);
+  INSERT INTO submissions VALUES ('subs/a.txt', 'ha', 10, 't1'), ('subs/b.txt', 'hb', 10, 't1');
+  INSERT INTO verdicts VALUES ('ha', 't1', CAST('123456' AS BLOB), 'OK', CAST('OK' || char(10) AS BLOB));
+  INSERT INTO sections VALUES ('ha', 't1', 1, 1, 4);"
+
+standings --help
+check "--help exits 0 with the usage" test $status -eq 0 -a "$(head -c 33 out.txt)" = "Usage: barvotok-contest standings"
+
+standings results.db -o out.txt
+check "an unknown output extension exits 2" test $status -eq 2 -a "$(cat err.txt)" = \
+  "barvotok-contest standings: the output 'out.txt' must end in .csv, .json or .html
+Try 'barvotok-contest standings --help' for more information."
+for arguments in "results.db" "-o out.csv" "results.db -o out.csv --scoring best" \
+  "results.db -o out.csv --count first" "results.db -o out.csv --reference ref.txt" "results.db --bad -o out.csv"; do
+  # shellcheck disable=SC2086
+  standings $arguments
+  check "'$arguments' exits 2 and writes nothing" test $status -eq 2 -a ! -e out.csv
+done
+
+standings results.db -o out.csv
+check "a good run exits 0" test $status -eq 0
+check "a submission without a verdict is named on standard error" test "$(cat err.txt)" = \
+  "barvotok-contest standings: 1 submission has no verdict yet, left out; run the judge again to finish"
+check "the CSV ranks the judged one" test "$(tr -d '\r' <out.csv)" = \
+  "rank,contestant,submission,verdict,total,moves_1,points_1
+1,123456,a.txt,OK,1000000000,4,1000000000"
+
+printf 'Barvotok\n1\n' >notes.txt
+cp notes.txt notes.copy
+standings notes.txt -o notes.csv
+check "a file that is no results database exits 1, untouched, nothing written" \
+  test $status -eq 1 -a ! -e notes.csv -a "$(cmp notes.txt notes.copy && echo same)" = same
+standings results.db -o no-such-folder/out.csv
+check "an unwritable output exits 1" test $status -eq 1 -a "$(tail -n 1 err.txt)" = \
+  "barvotok-contest standings: cannot open 'no-such-folder/out.csv' for writing"
+
+cp results.db results.csv
+cp results.db before.csv
+mkdir sub
+standings results.csv -o sub/../results.csv
+check "an output that is an input exits 1, unchanged" test $status -eq 1 -a "$(cmp results.csv before.csv && echo same)" = same
+check "... and says so" test "$(cat err.txt)" = \
+  "barvotok-contest standings: the output 'sub/../results.csv' is also an input"
+
+# References need the test set; a bad one gets the evaluator's own report.
+printf 'Barvotok\n1\n\n1\n2 1 3\n1 4\n' >bad.txt
+printf '000000\nBarvotok\n' >ref.txt
+"$evaluator" eval bad.txt ref.txt report.txt
+standings results.db --input bad.txt --reference ref.txt -o out.html
+check "a bad test set exits 1 with the evaluator's report" test $status -eq 1 -a "$(cat err.txt)" = "$(cat report.txt)"
+printf 'Barvotok\n1\n\n1\n2 1 3\n1 3\n' >input.txt
+standings results.db --input input.txt -o out.html
+check "a test set that was never judged exits 1" test $status -eq 1
+check "... naming its hash" grep -q '^barvotok-contest standings: the results hold no verdicts for test set [0-9a-f]\{32\}$' err.txt
+
+finish

@@ -1,0 +1,194 @@
+#include "contest/judge/command.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <thread>
+
+#include "common/checked_test_set.h"
+#include "common/tool_frame.h"
+#include "contest/database/results_database.h"
+#include "contest/database/verdict_text.h"
+#include "contest/judge/options.h"
+#include "contest/judge/pool.h"
+#include "contest/judge/progress.h"
+#include "driver/report.h"
+
+namespace {
+
+constexpr std::string_view TOOL = "barvotok-contest judge";
+
+// A command line that names a file in two roles: refused before anything is written.
+struct RefusedCommand {
+  std::string message;
+};
+
+// Refuses a RESULTS or report file that is one of the inputs.
+void refuseOverwritingInputs(const JudgeOptions& options, const std::vector<SubmissionFile>& submissions) {
+  std::vector<std::pair<FileIdentity, std::string>> inputs;
+  if (const auto input = identityOf(options.input)) inputs.emplace_back(*input, options.input);
+  for (const SubmissionFile& submission : submissions)
+    inputs.emplace_back(submission.identity, submission.path);
+  const auto refuse = [&](const std::string& output, const std::string& role) {
+    const auto identity = identityOf(output);
+    if (!identity) return;
+    for (const auto& [inputIdentity, inputPath] : inputs) {
+      if (*identity == inputIdentity) {
+        std::string message = role;
+        message.append(" '").append(output).append("' is also the input '").append(inputPath).append("'");
+        throw RefusedCommand{message};
+      }
+    }
+  };
+  refuse(options.results, "RESULTS");
+  if (options.reportsFolder.empty()) return;
+  for (const SubmissionFile& submission : submissions) {
+    refuse(options.reportsFolder + "/" + submission.name + ".report", "the report");
+  }
+}
+
+// Writes DIR/NAME.report for every file of a content.
+void writeReports(const std::string& folder, const std::vector<const SubmissionFile*>& files,
+                  const std::string& report) {
+  if (folder.empty()) return;
+  for (const SubmissionFile* file : files) {
+    const std::string path = folder + "/" + file->name + ".report";
+    std::ofstream out(path, std::ios::binary);
+    out << report;
+    out.close();
+    if (!out) throw FileError{"cannot write '" + path + "'"};
+  }
+}
+
+// The contents of a run, each with the files that hold it, in list order.
+std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submissions) {
+  std::vector<PendingContent> contents;
+  std::map<ContentHash, std::size_t> indexOf;
+  for (const SubmissionFile& submission : submissions) {
+    const auto [at, added] = indexOf.emplace(submission.hash, contents.size());
+    if (added) contents.push_back({submission.hash, {}});
+    contents[at->second].files.push_back(&submission);
+  }
+  return contents;
+}
+
+struct Tally {
+  std::int64_t judged = 0;
+  std::int64_t passed = 0;
+};
+
+class JudgeRun {
+ public:
+  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions)
+      : options_(options), submissions_(std::move(submissions)) {}
+
+  int run() {
+    const auto testSetDigest = hashFile(options_.input);
+    std::optional<ResultsDatabase> results;
+    if (identityOf(options_.results)) results.emplace(ResultsDatabase::openExisting(options_.results));
+    const ContentHash testSetHash = testSetDigest ? testSetDigest->hash : ContentHash();
+    const bool known = testSetDigest && results && results->knowsTestSet(testSetHash);
+    const std::set<ContentHash> judged =
+        known ? results->judgedContents(testSetHash) : std::set<ContentHash>();
+
+    std::vector<PendingContent> pending;
+    std::vector<PendingContent> done;
+    for (PendingContent& content : contentsOf(submissions_)) {
+      (judged.contains(content.hash) ? done : pending).push_back(std::move(content));
+    }
+    // A test set already in the database passed its checks when it came.
+    SharedTestSet shared;
+    if (!known || !pending.empty()) {
+      if (!readCheckedTestSet(options_.input, shared.testSet)) return 1;
+      shared.prepareFirstFloods();
+      // Read in full, yet not hashed: it could not be read twice alike.
+      if (!testSetDigest) throw FileError{"cannot read '" + options_.input + "'"};
+    }
+    prepareReportsFolder();
+    if (!results) results.emplace(ResultsDatabase::create(options_.results));
+    results->prepareForWriting();
+    if (!known) results->recordTestSet(testSetHash, options_.input, shared.testSet);
+    std::vector<const SubmissionFile*> doneFiles;
+    for (const PendingContent& content : done) {
+      doneFiles.insert(doneFiles.end(), content.files.begin(), content.files.end());
+    }
+    results->recordSubmissions(testSetHash, doneFiles);
+    for (const PendingContent& content : done) {
+      writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash));
+    }
+    return judge(shared, pending, *results, testSetHash, done.size());
+  }
+
+ private:
+  // Made if missing; a folder that cannot take the reports stops the run
+  // before anything is judged.
+  void prepareReportsFolder() const {
+    const std::string& folder = options_.reportsFolder;
+    if (folder.empty()) return;
+    ::mkdir(folder.c_str(), 0777);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(folder.c_str(), W_OK) != 0) {
+      throw FileError{"cannot write reports into '" + folder + "'"};
+    }
+  }
+
+  int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending, ResultsDatabase& results,
+            const ContentHash& testSetHash, std::size_t before) {
+    Tally tally;
+    double seconds = 0;
+    {
+      JudgeProgress progress(static_cast<std::int64_t>(pending.size()));
+      const std::int64_t threads =
+          options_.threads > 0 ? options_.threads : std::int64_t{std::thread::hardware_concurrency()};
+      judgeAll(shared, pending, threads, [&](const PendingContent& content, const Judgement& judgement) {
+        results.recordVerdict(testSetHash, content.hash, judgement, content.files);
+        writeReports(options_.reportsFolder, content.files, judgement.report);
+        ++tally.judged;
+        if (judgement.verdict == VERDICT_OK) ++tally.passed;
+        progress.advance();
+      });
+      seconds = progress.seconds();
+    }
+    std::cout << submissions_.size() << " submissions, " << before + pending.size() << " contents: " << before
+              << " judged before, " << tally.judged << " judged now (" << tally.passed << " OK, "
+              << tally.judged - tally.passed << " failed) in " << static_cast<long long>(seconds * 1000)
+              << " ms\n";
+    return 0;
+  }
+
+  const JudgeOptions& options_;
+  std::vector<SubmissionFile> submissions_;
+};
+
+int judgeContest(const JudgeOptions& options) {
+  try {
+    const std::vector<SubmissionFile> named = listSubmissions(options.submissions);
+    if (!options.reportsFolder.empty()) {
+      if (const auto name = repeatedName(named)) {
+        std::cerr << TOOL << ": two submissions are named '" << *name << "'; their reports would collide\n";
+        return 2;
+      }
+    }
+    refuseOverwritingInputs(options, named);
+    std::vector<SubmissionFile> submissions = shardOf(named, options.shard);
+    hashSubmissions(submissions);
+    return JudgeRun(options, std::move(submissions)).run();
+  } catch (const RefusedCommand& refused) {
+    std::cerr << TOOL << ": " << refused.message << "\n";
+    return 2;
+  } catch (const FileError& error) {
+    std::cerr << TOOL << ": " << error.message << "\n";
+  } catch (const DatabaseError& error) {
+    std::cerr << TOOL << ": " << error.message << "\n";
+  }
+  return 1;
+}
+
+}  // namespace
+
+int runJudgeCommand(const std::vector<std::string>& arguments) {
+  return runTool<JudgeOptions>(TOOL, JUDGE_HELP, arguments, parseJudgeOptions, judgeContest);
+}

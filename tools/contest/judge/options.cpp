@@ -1,0 +1,70 @@
+#include "contest/judge/options.h"
+
+#include "common/command_line.h"
+
+const std::string_view JUDGE_HELP =
+    "Usage: barvotok-contest judge INPUT SUBMISSION... -d RESULTS [-j N] [--shard K/N] [--reports DIR]\n"
+    "Checks the test set INPUT once, as the evaluator checks it, then judges every\n"
+    "SUBMISSION exactly as 'Zvn22Barvotok eval' would, into the results database\n"
+    "RESULTS (SQLite). A SUBMISSION is a file, or a folder whose regular files are\n"
+    "each one submission. Contents that already have a verdict against this test\n"
+    "set are not judged again, so an interrupted run is finished by running it again.\n"
+    "\n"
+    "  -d, --results FILE     the results database, created when missing\n"
+    "  -j, --jobs N           judge on N threads (default: one per core)\n"
+    "      --shard K/N        judge only part K of N parts (K from 0 to N-1); a\n"
+    "                         submission's part is fixed by the hash of its path\n"
+    "      --reports DIR      also write each report as DIR/NAME.report, NAME being\n"
+    "                         the submission's file name\n"
+    "  -h, --help             show this help and exit\n"
+    "\n"
+    "Exit status: 0 when every submission has its verdict; 1 when the test set is\n"
+    "not valid (the evaluator's report follows on standard error), a file cannot\n"
+    "be read or written, or RESULTS is not this tool's database; 2 for a bad\n"
+    "command line, a RESULTS that is also an input, or two submissions with the\n"
+    "same file name under --reports.\n";
+
+ShardChoice parseShard(std::string_view text) {
+  const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};
+  const auto slash = text.find('/');
+  if (slash == std::string_view::npos) throw bad;
+  try {
+    ShardChoice shard;
+    shard.count = parseWhole(text.substr(slash + 1), "--shard", 1, INT32_MAX);
+    shard.index = parseWhole(text.substr(0, slash), "--shard", 0, shard.count - 1);
+    return shard;
+  } catch (const UsageError&) {
+    throw bad;
+  }
+}
+
+JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
+  JudgeOptions options;
+  std::vector<std::string> operands;
+  bool resultsGiven = false;
+  OptionCursor cursor(arguments);
+  while (cursor.next()) {
+    if (cursor.isFlag("--help", "-h")) {
+      options.help = true;
+    } else if (cursor.isOption("--results", "-d")) {
+      options.results = cursor.value();
+      resultsGiven = true;
+    } else if (cursor.isOption("--jobs", "-j")) {
+      options.threads = parseWhole(cursor.value(), "--jobs", 1, 1024);
+    } else if (cursor.isOption("--shard")) {
+      options.shard = parseShard(cursor.value());
+    } else if (cursor.isOption("--reports")) {
+      options.reportsFolder = cursor.value();
+      if (options.reportsFolder.empty()) throw UsageError{"--reports needs a folder"};
+    } else {
+      operands.push_back(cursor.operand());
+    }
+  }
+  if (options.help) return options;
+  if (operands.empty()) throw UsageError{"missing INPUT"};
+  if (operands.size() == 1) throw UsageError{"missing SUBMISSION"};
+  if (!resultsGiven || options.results.empty()) throw UsageError{"missing -d RESULTS"};
+  options.input = operands.front();
+  options.submissions.assign(operands.begin() + 1, operands.end());
+  return options;
+}

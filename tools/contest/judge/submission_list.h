@@ -1,0 +1,50 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "contest/database/content_hash.h"
+#include "contest/judge/options.h"
+
+// A file as the file system knows it, whatever name it goes by.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file at `path`; nullopt when there is none.
+std::optional<FileIdentity> identityOf(const std::string& path);
+
+// One submission file of a judge run.
+struct SubmissionFile {
+  std::string path;  // as named, or folder/name for a folder's files
+  std::string name;  // the file name alone
+  FileIdentity identity;
+  std::int64_t size = 0;  // these two are filled in by hashSubmissions
+  ContentHash hash;
+};
+
+// A file or folder that cannot be read or written.
+struct FileError {
+  std::string message;
+};
+
+// The submissions that `operands` name, in their order, each folder's
+// regular files (not recursive) in byte order of their paths; a file named
+// twice, by any name, comes once. Throws FileError.
+std::vector<SubmissionFile> listSubmissions(const std::vector<std::string>& operands);
+
+// The submissions of one shard: those whose path's hash modulo the count is
+// the index. A path always falls in the same shard, however the list grows.
+std::vector<SubmissionFile> shardOf(const std::vector<SubmissionFile>& submissions, ShardChoice shard);
+
+// A file name that two submissions share, if any.
+std::optional<std::string> repeatedName(const std::vector<SubmissionFile>& submissions);
+
+// Hashes every submission's content. Throws FileError.
+void hashSubmissions(std::vector<SubmissionFile>& submissions);

@@ -1,0 +1,77 @@
+#include "contest/standings/command.h"
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "common/checked_test_set.h"
+#include "common/tool_frame.h"
+#include "contest/database/results_reader.h"
+#include "contest/standings/input.h"
+#include "contest/standings/options.h"
+
+namespace {
+
+constexpr std::string_view TOOL = "barvotok-contest standings";
+
+bool samePath(const std::string& a, const std::string& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
+}
+
+// Refuses to write over a file that this run reads.
+void checkOutputIsNoInput(const StandingsOptions& options) {
+  std::vector<std::string> inputs = options.results;
+  inputs.insert(inputs.end(), options.references.begin(), options.references.end());
+  if (options.input) inputs.push_back(*options.input);
+  for (const std::string& input : inputs) {
+    if (samePath(options.output, input)) {
+      throw StandingsError("the output '" + options.output + "' is also an input");
+    }
+  }
+}
+
+int run(const StandingsOptions& options) {
+  checkOutputIsNoInput(options);
+  std::optional<std::string> testSetHash;
+  std::vector<StandingsSubmission> references;
+  if (options.input) {
+    testSetHash = testSetFileHash(*options.input);
+    if (!options.references.empty()) {
+      TestSet testSet;
+      if (!readCheckedTestSet(*options.input, testSet)) return 1;
+      for (const std::string& path : options.references) references.push_back(judgeReference(testSet, path));
+    }
+  }
+  const StandingsResults results = readStandingsResults(options.results, testSetHash);
+  if (!references.empty() && references.front().fewestMoves.size() != results.testCases.size()) {
+    throw StandingsError("the results record " + std::to_string(results.testCases.size()) +
+                         " test cases for the test set of '" + *options.input + "'");
+  }
+  if (results.unjudged > 0) {
+    std::cerr << TOOL << ": " << results.unjudged
+              << (results.unjudged == 1 ? " submission has" : " submissions have")
+              << " no verdict yet, left out; run the judge again to finish\n";
+  }
+  std::ostringstream text;
+  writeStandings(text, rankContest(results, references, options.scoring, options.counting), options.format);
+  OutputTarget output(options.output);
+  if (!output.usable(TOOL)) return 1;
+  output.stream() << text.str();
+  return output.finish(TOOL) ? 0 : 1;
+}
+
+}  // namespace
+
+int runStandingsCommand(const std::vector<std::string>& arguments) {
+  return runTool<StandingsOptions>(TOOL, STANDINGS_HELP, arguments, parseStandingsOptions,
+                                   [](const StandingsOptions& options) {
+                                     try {
+                                       return run(options);
+                                     } catch (const StandingsError& error) {
+                                       std::cerr << TOOL << ": " << error.what() << "\n";
+                                       return 1;
+                                     }
+                                   });
+}

@@ -1,0 +1,68 @@
+#include "contest/standings/options.h"
+
+#include "common/command_line.h"
+
+const std::string_view STANDINGS_HELP =
+    "Usage: barvotok-contest standings RESULTS... [OPTION]... -o OUT.{html,csv,json}\n"
+    "Ranks the contestants judged into the results databases RESULTS (one file,\n"
+    "or the shards of one contest, in any order) and writes the standings in the\n"
+    "format that OUT's extension names.\n"
+    "\n"
+    "  -o, --output FILE      where to write: FILE.csv, FILE.json or FILE.html\n"
+    "      --scoring NAME     relative (default): per test case round(10^9 * best / moves)\n"
+    "                         points, best being the fewest moves known, 0 unanswered;\n"
+    "                         moves: most test cases answered, then fewest moves in all\n"
+    "      --count WHICH      best (default): each contestant's best submission counts;\n"
+    "                         last: the last one in byte order of the paths\n"
+    "      --input INPUT      the test set file; ranks the verdicts on this test set\n"
+    "                         (needed when the results hold several)\n"
+    "      --reference FILE   the organisers' answers to INPUT (needs --input): judged\n"
+    "                         here, they set the best known and are shown unranked;\n"
+    "                         may be given more than once\n"
+    "  -h, --help             show this help and exit\n"
+    "\n"
+    "A contestant is the contestant-number line of a submission whose header\n"
+    "passed; any other submission stands alone under its file name, unidentified.\n"
+    "\n"
+    "Exit status: 0 on success; 1 when a file cannot be read or written, is not a\n"
+    "results database, or the results do not name one test set; 2 for a bad\n"
+    "command line.\n";
+
+StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments) {
+  StandingsOptions options;
+  std::optional<std::string> output;
+  OptionCursor cursor(arguments);
+  while (cursor.next()) {
+    if (cursor.isFlag("--help", "-h")) {
+      options.help = true;
+    } else if (cursor.isOption("--output", "-o")) {
+      output = cursor.value();
+    } else if (cursor.isOption("--scoring")) {
+      const std::string name = cursor.value();
+      if (name != "relative" && name != "moves") {
+        throw UsageError{"invalid value '" + name + "' for --scoring: relative or moves"};
+      }
+      options.scoring = name == "relative" ? Scoring::relative : Scoring::moves;
+    } else if (cursor.isOption("--count")) {
+      const std::string name = cursor.value();
+      if (name != "best" && name != "last")
+        throw UsageError{"invalid value '" + name + "' for --count: best or last"};
+      options.counting = name == "best" ? Counting::best : Counting::last;
+    } else if (cursor.isOption("--input")) {
+      options.input = cursor.value();
+    } else if (cursor.isOption("--reference")) {
+      options.references.push_back(cursor.value());
+    } else {
+      options.results.push_back(cursor.operand());
+    }
+  }
+  if (options.help) return options;
+  if (options.results.empty()) throw UsageError{"missing RESULTS"};
+  if (!output) throw UsageError{"missing -o OUT"};
+  const auto format = outputFormatOf(*output);
+  if (!format) throw UsageError{"the output '" + *output + "' must end in .csv, .json or .html"};
+  if (!options.references.empty() && !options.input) throw UsageError{"--reference needs --input INPUT"};
+  options.output = *output;
+  options.format = *format;
+  return options;
+}
