@@ -53,7 +53,7 @@ if [ -n "$visualise" ]; then
       > stdout.txt 2> stderr.txt
     status=$?
     if [ "$status" != 1 ] || [ -e page.html ] ||
-       [ "$(cat stderr.txt)" != "barvotok-visualise: cannot read $file: Input/output error" ]; then
+       [ "$(cat stderr.txt)" != "barvotok-visualise: cannot read '$file': Input/output error" ]; then
       echo "FAIL visualiser, $file at byte 16: status $status, stderr '$(cat stderr.txt)'"
       failed=1
     else

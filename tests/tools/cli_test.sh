@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Runs both tools as a user would: help, bad command lines, a bad test set,
-# and generate -> solve -> evaluate through the real evaluator.
-# Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok
+# Runs the tools as a user would: help, bad command lines, a bad test set,
+# generate -> solve -> evaluate through the real evaluator, and the one file
+# layer of every tool: outputs that name inputs, and writes that fail.
+# Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok barvotok-visualise barvotok-contest
 set -u
 gen=$(realpath "$1")
 solve=$(realpath "$2")
 evaluator=$(realpath "$3")
+visualise=$(realpath "$4")
+contest=$(realpath "$5")
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../support/shell_checks.sh"
 
@@ -34,7 +37,7 @@ check "solve on a bad test set repeats the evaluator's report" cmp -s err.txt re
 check "solve --report keeps the evaluator's report on a bad test set" test $status -eq 1 -a "$(cmp kept.txt report.txt && echo same)" = same
 "$solve" missing.txt >out.txt 2>err.txt; status=$?
 check "solve on a missing file names it and exits 1" test $status -eq 1 -a "$(cat err.txt)" = \
-  "barvotok-solve: cannot open missing.txt: No such file or directory"
+  "barvotok-solve: cannot open 'missing.txt': No such file or directory"
 
 # Contestant bytes reach the terminal escaped; --report keeps them exact.
 printf 'Bar\033]0;x\007\033[2J\r\n1\n' >hostile.txt
@@ -77,5 +80,73 @@ check "solve --report keeps the evaluator's report on the submission written" cm
 check "solve --quiet prints no table" test $status -eq 0 -a ! -s err.txt
 "$evaluator" eval set.txt unfinished.txt report.txt
 check "a section cut short is rejected" grep -q '^Napaka \[Zvn22Barvotok:190\]' report.txt
+
+# Every tool, every output naming an input: directly (the input is read from
+# the output's path), by a symbolic link and by a hard link at that path. One
+# exit status (1), one message, and no file touched. A row: the output's path,
+# the input's file, then the command with IN for the input and OUT for the output.
+mkdir layer && cd layer || exit 1
+"$gen" -n 2 --width 8 --height 6 -s 5 -o in.txt
+"$solve" -q in.txt -o sub.txt
+"$contest" judge in.txt sub.txt -d results.db >/dev/null
+mkdir rep
+rows=(
+  "out.txt|in.txt|$solve -q IN -o OUT"
+  "report.txt|in.txt|$solve -q IN -o - --report OUT"
+  "page.html|in.txt|$visualise IN sub.txt OUT"
+  "page.html|sub.txt|$visualise in.txt IN -o OUT"
+  "pic.png|sub.txt|$visualise in.txt IN --png OUT"
+  "out.csv|results.db|$contest standings IN -o OUT"
+  "out.db|in.txt|$contest judge IN sub.txt -d OUT"
+  "out.db|sub.txt|$contest judge in.txt IN -d OUT"
+  "rep/sub.txt.report|in.txt|$contest judge IN sub.txt -d new.db --reports rep"
+)
+snapshot() { find . -printf '%p %y %s %n %l %T@\n' | sort; }
+for row in "${rows[@]}"; do
+  IFS='|' read -r out in command <<<"$row"
+  for way in direct symlink hardlink; do
+    rm -f "$out" new.db
+    case $way in
+      direct) cp "$in" "$out"; input=$out ;;
+      symlink) ln -s "$(realpath "$in")" "$out"; input=$in ;;
+      hardlink) ln "$in" "$out"; input=$in ;;
+    esac
+    before=$(snapshot)
+    words=${command//IN/$input}
+    # shellcheck disable=SC2086
+    ${words//OUT/$out} >../out.txt 2>../err.txt; status=$?
+    what="${command##*/} ($way)"
+    check "$what: exit 1" test $status -eq 1
+    check "$what: says why" grep -q "^barvotok-[a-z ]*: will not write '.*': it is the input '.*'; nothing written$" ../err.txt
+    check "$what: no file touched" test "$(snapshot)" = "$before"
+  done
+  rm -f "$out"
+done
+
+# A file-size limit (SIGXFSZ at its default, as a plain `ulimit -f` leaves
+# it) makes the write fail: exit 1, the file that was there stays whole, and
+# nothing is left beside it.
+"$gen" -n 1 --width 200 --height 200 --colours 4 -s 5 -o big-in.txt
+"$solve" -q --strategy greedy --pad max big-in.txt -o big-sub.txt
+mkdir many
+for i in $(seq 300); do { printf '%06d\n' "$i"; tail -n +2 sub.txt; } >"many/$i.txt"; done
+"$contest" judge in.txt many -d many.db >/dev/null
+limited=(  # each output is well over 64 KiB
+  "set.txt|$gen -n 1 --width 200 --height 200 -o set.txt"
+  "big.txt|$solve -q --strategy greedy --pad max big-in.txt -o big.txt"
+  "page.html|$visualise big-in.txt big-sub.txt -o page.html"
+  "out.html|$contest standings many.db -o out.html"
+)
+for row in "${limited[@]}"; do
+  IFS='|' read -r out command <<<"$row"
+  printf 'the old file\n' >"$out"
+  # shellcheck disable=SC2086
+  (ulimit -f 64; exec $command) >../out.txt 2>../err.txt; status=$?
+  check "${command##*/} over ulimit -f: exit 1" test $status -eq 1
+  check "${command##*/} over ulimit -f: says so" grep -q "cannot write '$out': File too large" ../err.txt
+  check "${command##*/} over ulimit -f: the old file stays whole" test "$(cat "$out")" = "the old file"
+  check "${command##*/} over ulimit -f: nothing left beside" test -z "$(find . -name '.barvotok-*')"
+done
+cd .. || exit 1
 
 finish

@@ -1,24 +1,43 @@
 #include "common/checked_test_set.h"
 
+#include <algorithm>
 #include <iostream>
+#include <optional>
+#include <string_view>
 
+#include "common/escaped_bytes.h"
+#include "common/input_file.h"
 #include "driver/report.h"
 #include "testset/test_set_reader.h"
+#include "text/read_error.h"
 
-std::optional<std::string> testSetFailure(const std::function<void()>& read) {
+bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure) {
+  ToolInput input(name);
   ReportVerdict verdict;
+  std::optional<std::string> readError;  // the report would hide it in its unexpected-error form
   std::string report = reportOf(
       [&] {
-        read();
+        try {
+          readTestSet(input.stream(), testSet);
+        } catch (const ReadError& error) {
+          readError = error.what();
+          throw;
+        }
         return ResultList{};
       },
       &verdict);
-  if (verdict.form == ReportVerdict::Form::Success) return std::nullopt;
-  return report;
+  if (readError) throw readFailure(name, *readError);
+  if (verdict.form == ReportVerdict::Form::Success) return true;
+  showReport(report);
+  if (failure != nullptr) *failure = std::move(report);
+  return false;
 }
 
-bool readCheckedTestSet(const std::string& path, TestSet& testSet) {
-  const auto failure = testSetFailure([&] { readTestSet(path, testSet); });
-  if (failure) std::cerr << *failure;
-  return !failure;
+void showReport(const std::string& report) {
+  std::string_view rest = report;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::cerr << terminalText(rest.substr(0, end)) << '\n';
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "testset/test_case.h"
 
-// Runs `read`, which reads a test set with the evaluator's own reader, inside
-// the evaluator's failure scope: the report it would write when the test set
-// fails its checks, nothing when it passes.
-std::optional<std::string> testSetFailure(const std::function<void()>& read);
+// Reads the named test set ("-": standard input) with the evaluator's own
+// reader. A bad one is shown on standard error as the evaluator would report
+// it (showReport), and its report's exact bytes are kept in `failure` when
+// given. Whether it passed. Throws FileError when the file cannot be opened
+// or a read fails.
+bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure = nullptr);
 
-// Reads the named test set so; a bad one is reported on standard error with
-// the very report that the evaluator would write. Whether it passed.
-bool readCheckedTestSet(const std::string& path, TestSet& testSet);
+// Shows an evaluator's report on standard error a line at a time, every byte
+// outside printable ASCII escaped and long lines cut: a report quotes the
+// lines of files that contestants may have written.
+void showReport(const std::string& report);

@@ -1,4 +1,5 @@
 // barvotok-gen: writes a test set of the task in the input-file format.
+#include "common/output_file.h"
 #include "common/progress.h"
 #include "common/test_set_writer.h"
 #include "common/tool_frame.h"
@@ -9,8 +10,8 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-gen";
 
 int generate(const GeneratorOptions& options) {
-  OutputTarget output(options.output);
-  if (!output.usable(TOOL)) return 1;
+  refuseOutputClashes({}, {options.output});
+  OutputFile output(options.output);
   const GeneratorSettings& settings = options.settings;
   Progress progress("generating test case", settings.caseCount);
   writeTestSetHeader(output.stream(), settings.caseCount);
@@ -19,7 +20,8 @@ int generate(const GeneratorOptions& options) {
     progress.show(number);
     writeTestCase(output.stream(), drawTestCase(settings, number, random));
   }
-  return output.finish(TOOL) ? 0 : 1;
+  output.commit();
+  return 0;
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 #include <sstream>
 
 #include "common/escaped_bytes.h"
+#include "common/input_file.h"
+#include "common/output_file.h"
 #include "common/tool_frame.h"
 #include "testset/test_set_reader.h"
 #include "text/read_error.h"
 #include "visualise/grid_pixels.h"
-#include "visualise/output_files.h"
 #include "visualise/page_writer.h"
 #include "visualise/png_image.h"
 #include "visualise/visualise_error.h"
@@ -19,26 +20,26 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-visualise";
 
 TestSet readInput(const std::string& inputName) {
-  const std::unique_ptr<std::istream> input = openForReading(inputName);
+  ToolInput input(inputName);
   TestSet testSet;
   try {
-    readTestSet(*input, testSet);
+    readTestSet(input.stream(), testSet);
   } catch (const EAssertion& failure) {
     throw VisualiseError{"the input file fails the evaluator's checks: " + failureReportLine(failure)};
   } catch (const ReadError& error) {
-    throw VisualiseError{"cannot read " + inputName + ": " + error.what()};
+    throw readFailure(inputName, error.what());
   }
   return testSet;
 }
 
 SectionView readSection(const VisualiseOptions& options, const TestSet& testSet) {
-  const std::unique_ptr<std::istream> submission = openForReading(options.submissionName);
+  ToolInput submission(options.submissionName);
   try {
-    return viewSection(testSet, *submission, options.choice);
+    return viewSection(testSet, submission.stream(), options.choice);
   } catch (const SectionUnavailable& unavailable) {
     throw VisualiseError{unavailable.message};
   } catch (const ReadError& error) {
-    throw VisualiseError{"cannot read " + options.submissionName + ": " + error.what()};
+    throw readFailure(options.submissionName, error.what());
   }
 }
 
@@ -71,15 +72,15 @@ int visualise(const VisualiseOptions& options) {
   std::vector<std::string> outputs;
   if (options.pageName) outputs.push_back(*options.pageName);
   if (options.pngName) outputs.push_back(*options.pngName);
-  refuseClashes({options.inputName, options.submissionName}, outputs);
+  refuseOutputClashes({options.inputName, options.submissionName}, outputs);
 
   const TestSet testSet = readInput(options.inputName);
   const SectionView view = readSection(options, testSet);
   // Everything is made before the first byte is written.
   const std::string page = options.pageName ? pageBytes(options, view) : std::string();
   const std::string picture = options.pngName ? pictureBytes(options, view) : std::string();
-  if (options.pageName && !writeOutput(TOOL, *options.pageName, page)) return 1;
-  if (options.pngName && !writeOutput(TOOL, *options.pngName, picture)) return 1;
+  if (options.pageName) writeOutputFile(*options.pageName, page);
+  if (options.pngName) writeOutputFile(*options.pngName, picture);
 
   // Standard output may be one of the outputs.
   const bool toStandardOutput = options.pageName == "-" || options.pngName == "-";

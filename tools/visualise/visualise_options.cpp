@@ -5,19 +5,24 @@
 #include "common/command_line.h"
 
 const std::string_view VISUALISE_HELP =
-    "Usage: barvotok-visualise [OPTION]... INPUT SUBMISSION [PAGE.html]\n"
+    "Usage: barvotok-visualise [OPTION]... INPUT SUBMISSION [-o PAGE.html]\n"
     "Writes one self-contained HTML page that shows the evaluator's replay of a\n"
     "section of SUBMISSION on its test case from INPUT, with its verdict.\n"
     "\n"
+    "  -o, --output PAGE   write the page to PAGE ('-' for standard output); PAGE\n"
+    "                      may also come third, after SUBMISSION\n"
     "      --section K     show the K-th section of the submission (default: 1)\n"
     "      --test-case N   show the first section that answers test case N\n"
     "      --png FILE      also write a PNG picture of the grid (needs libpng)\n"
     "      --move M        the move that the PNG shows (default: the last one played)\n"
     "  -h, --help          show this help and exit\n"
     "\n"
-    "Exit status: 0 on success; 1 when a file cannot be read or written, when an\n"
-    "output names INPUT or SUBMISSION, or when the section cannot be shown; 2 for\n"
-    "a bad command line.\n";
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  a file cannot be read or written, or an output is an input or the other\n"
+    "     output (by any name or link: nothing is written then); or the section\n"
+    "     cannot be shown\n"
+    "  2  a bad command line\n";
 
 namespace {
 
@@ -35,7 +40,9 @@ void chooseSection(VisualiseOptions& options, bool& chosen, SectionChoice::By by
 
 void takeOperands(VisualiseOptions& options, const std::vector<std::string>& operands) {
   if (operands.size() < 2) throw UsageError{operands.empty() ? "missing INPUT" : "missing SUBMISSION"};
-  if (operands.size() > 3) throw UsageError{"more than one PAGE.html"};
+  if (operands.size() > 3 || (operands.size() == 3 && options.pageName)) {
+    throw UsageError{"more than one PAGE.html"};
+  }
   options.inputName = operands[0];
   options.submissionName = operands[1];
   if (operands.size() == 3) options.pageName = operands[2];
@@ -53,6 +60,9 @@ VisualiseOptions parseVisualiseOptions(const std::vector<std::string>& arguments
   while (cursor.next()) {
     if (cursor.isFlag("--help", "-h")) {
       options.help = true;
+    } else if (cursor.isOption("--output", "-o")) {
+      if (options.pageName) throw UsageError{"more than one PAGE.html"};
+      options.pageName = cursor.value();
     } else if (cursor.isOption("--section")) {
       chooseSection(options, sectionChosen, SectionChoice::By::position, count(cursor, "--section", 1));
     } else if (cursor.isOption("--test-case")) {

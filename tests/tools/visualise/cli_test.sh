@@ -35,10 +35,10 @@ check "the summary names the section" test "$(cat out.txt)" = "section 1 (test c
 run missing.txt sub.txt page2.html
 check "a missing input exits 1" test $status -eq 1 -a ! -e page2.html
 check "a missing input is named" test "$(cat err.txt)" = \
-  "barvotok-visualise: cannot open missing.txt: No such file or directory"
+  "barvotok-visualise: cannot open 'missing.txt': No such file or directory"
 run in.txt missing.txt page2.html
 check "a missing submission is named" test $status -eq 1 -a "$(cat err.txt)" = \
-  "barvotok-visualise: cannot open missing.txt: No such file or directory"
+  "barvotok-visualise: cannot open 'missing.txt': No such file or directory"
 
 # An output that is an input, by name, through ./, a symbolic or a hard link.
 ln -s sub.txt sub-symlink

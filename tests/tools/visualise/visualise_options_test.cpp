@@ -28,6 +28,10 @@ TEST(VisualiseOptions, ReadsFilesSectionAndPicture) {
 
   EXPECT_EQ(parse({"in.txt", "sub.txt", "p.html", "--section=12"}).choice.value, 12);
   EXPECT_EQ(parse({"in.txt", "--", "-sub.txt", "p.html"}).submissionName, "-sub.txt");
+  for (const std::vector<std::string>& page : {std::vector<std::string>{"-o", "p.html", "in.txt", "sub.txt"},
+                                               {"in.txt", "sub.txt", "--output=p.html"}}) {
+    EXPECT_EQ(parse(page).pageName, "p.html") << page.front();
+  }
 }
 
 TEST(VisualiseOptions, HelpNeedsNothingElse) {
@@ -42,6 +46,8 @@ TEST(VisualiseOptions, RefusesWhatCannotBeMeantAndSaysWhy) {
       {{}, "missing INPUT"},
       {{"in.txt", "sub.txt"}, "nothing to write: give PAGE.html or --png"},
       {{"in.txt", "sub.txt", "p.html", "extra"}, "more than one PAGE.html"},
+      {{"in.txt", "sub.txt", "p.html", "-o", "q.html"}, "more than one PAGE.html"},
+      {{"-o", "p.html", "-o", "q.html", "in.txt", "sub.txt"}, "more than one PAGE.html"},
       {{"in.txt", "sub.txt", "p.html", "--section"}, "option --section needs a value"},
       {{"in.txt", "sub.txt", "p.html", "--section", "0"},
        "invalid value '0' for --section: a whole number from 1 to 2147483647"},

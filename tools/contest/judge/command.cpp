@@ -3,16 +3,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <thread>
 
 #include "common/checked_test_set.h"
+#include "common/output_file.h"
 #include "common/tool_frame.h"
 #include "contest/database/results_database.h"
 #include "contest/database/verdict_text.h"
 #include "contest/judge/options.h"
+#include "contest/judge/output_paths.h"
 #include "contest/judge/pool.h"
 #include "contest/judge/progress.h"
 #include "driver/report.h"
@@ -21,45 +22,12 @@ namespace {
 
 constexpr std::string_view TOOL = "barvotok-contest judge";
 
-// A command line that names a file in two roles: refused before anything is written.
-struct RefusedCommand {
-  std::string message;
-};
-
-// Refuses a RESULTS or report file that is one of the inputs.
-void refuseOverwritingInputs(const JudgeOptions& options, const std::vector<SubmissionFile>& submissions) {
-  std::vector<std::pair<FileIdentity, std::string>> inputs;
-  if (const auto input = identityOf(options.input)) inputs.emplace_back(*input, options.input);
-  for (const SubmissionFile& submission : submissions)
-    inputs.emplace_back(submission.identity, submission.path);
-  const auto refuse = [&](const std::string& output, const std::string& role) {
-    const auto identity = identityOf(output);
-    if (!identity) return;
-    for (const auto& [inputIdentity, inputPath] : inputs) {
-      if (*identity == inputIdentity) {
-        std::string message = role;
-        message.append(" '").append(output).append("' is also the input '").append(inputPath).append("'");
-        throw RefusedCommand{message};
-      }
-    }
-  };
-  refuse(options.results, "RESULTS");
-  if (options.reportsFolder.empty()) return;
-  for (const SubmissionFile& submission : submissions) {
-    refuse(options.reportsFolder + "/" + submission.name + ".report", "the report");
-  }
-}
-
 // Writes DIR/NAME.report for every file of a content.
 void writeReports(const std::string& folder, const std::vector<const SubmissionFile*>& files,
                   const std::string& report) {
   if (folder.empty()) return;
   for (const SubmissionFile* file : files) {
-    const std::string path = folder + "/" + file->name + ".report";
-    std::ofstream out(path, std::ios::binary);
-    out << report;
-    out.close();
-    if (!out) throw FileError{"cannot write '" + path + "'"};
+    writeOutputFile(folder + "/" + file->name + ".report", report);
   }
 }
 
@@ -166,19 +134,10 @@ class JudgeRun {
 int judgeContest(const JudgeOptions& options) {
   try {
     const std::vector<SubmissionFile> named = listSubmissions(options.submissions);
-    if (!options.reportsFolder.empty()) {
-      if (const auto name = repeatedName(named)) {
-        std::cerr << TOOL << ": two submissions are named '" << *name << "'; their reports would collide\n";
-        return 2;
-      }
-    }
-    refuseOverwritingInputs(options, named);
+    refuseClashingOutputs(options, named);
     std::vector<SubmissionFile> submissions = shardOf(named, options.shard);
     hashSubmissions(submissions);
     return JudgeRun(options, std::move(submissions)).run();
-  } catch (const RefusedCommand& refused) {
-    std::cerr << TOOL << ": " << refused.message << "\n";
-    return 2;
   } catch (const FileError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";
   } catch (const DatabaseError& error) {

@@ -26,7 +26,7 @@ std::string fileNameOf(const std::string& path) {
 }
 
 FileError cannotRead(const std::string& path, const std::string& why) {
-  return FileError{"cannot read '" + path + "': " + why};
+  return FileError{"cannot read " + shownFileName(path) + ": " + why};
 }
 
 // A folder's regular files, in byte order of their paths.

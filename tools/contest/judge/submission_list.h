@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_error.h"
 #include "contest/database/content_hash.h"
 #include "contest/judge/options.h"
 
@@ -27,11 +28,6 @@ struct SubmissionFile {
   FileIdentity identity;
   std::int64_t size = 0;  // these two are filled in by hashSubmissions
   ContentHash hash;
-};
-
-// A file or folder that cannot be read or written.
-struct FileError {
-  std::string message;
 };
 
 // The submissions that `operands` name, in their order, each folder's

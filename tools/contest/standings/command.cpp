@@ -1,10 +1,10 @@
 #include "contest/standings/command.h"
 
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "common/checked_test_set.h"
+#include "common/output_file.h"
 #include "common/tool_frame.h"
 #include "contest/database/results_reader.h"
 #include "contest/standings/input.h"
@@ -14,26 +14,16 @@ namespace {
 
 constexpr std::string_view TOOL = "barvotok-contest standings";
 
-bool samePath(const std::string& a, const std::string& b) {
-  std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
-}
-
-// Refuses to write over a file that this run reads.
-void checkOutputIsNoInput(const StandingsOptions& options) {
+// Every file this run reads: no output may be one of them.
+std::vector<std::string> inputsOf(const StandingsOptions& options) {
   std::vector<std::string> inputs = options.results;
   inputs.insert(inputs.end(), options.references.begin(), options.references.end());
   if (options.input) inputs.push_back(*options.input);
-  for (const std::string& input : inputs) {
-    if (samePath(options.output, input)) {
-      throw StandingsError("the output '" + options.output + "' is also an input");
-    }
-  }
+  return inputs;
 }
 
 int run(const StandingsOptions& options) {
-  checkOutputIsNoInput(options);
+  refuseOutputClashes(inputsOf(options), {options.output});
   std::optional<std::string> testSetHash;
   std::vector<StandingsSubmission> references;
   if (options.input) {
@@ -56,10 +46,8 @@ int run(const StandingsOptions& options) {
   }
   std::ostringstream text;
   writeStandings(text, rankContest(results, references, options.scoring, options.counting), options.format);
-  OutputTarget output(options.output);
-  if (!output.usable(TOOL)) return 1;
-  output.stream() << text.str();
-  return output.finish(TOOL) ? 0 : 1;
+  writeOutputFile(options.output, text.str());
+  return 0;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "contest/standings/input.h"
 
-#include <fstream>
 #include <iostream>
 
 #include "common/escaped_bytes.h"
+#include "common/input_file.h"
 #include "contest/database/content_hash.h"
 #include "contest/database/results_reader.h"
 #include "contest/database/verdict_text.h"
@@ -33,24 +33,26 @@ class ReferenceObserver : public SectionObserver {
 }  // namespace
 
 std::string testSetFileHash(const std::string& path) {
+  const ToolInput opened(path);  // says why, when it cannot be opened
   const std::optional<FileDigest> digest = hashFile(path);
-  if (!digest) throw StandingsError("cannot read test set '" + path + "'");
+  if (!digest) throw readFailure(path, "a read failed");
   return digest->hash;
 }
 
 StandingsSubmission judgeReference(const TestSet& testSet, const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw StandingsError("cannot read reference '" + path + "'");
+  ToolInput file(path);
   StandingsSubmission reference{
       path, std::nullopt, {}, {}, std::vector<std::optional<std::int32_t>>(testSet.size())};
   ReferenceObserver observer(reference);
   ReportVerdict verdict;
-  const std::string report = reportOf([&] { return evaluateSubmission(testSet, file, &observer); }, &verdict);
+  const std::string report =
+      reportOf([&] { return evaluateSubmission(testSet, file.stream(), &observer); }, &verdict);
   const std::string firstLine = report.substr(0, report.find('\n'));
   reference.verdict = verdictText(verdict);
   reference.message = shownReportLine(firstLine, firstLine.size());
   if (reference.verdict != "OK") {
-    throw StandingsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);
+    throw StandingsError("reference " + shownFileName(path) +
+                         " fails the evaluator's checks: " + reference.message);
   }
   return reference;
 }

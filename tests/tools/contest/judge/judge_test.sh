@@ -24,12 +24,14 @@ same_reports() {  # same_reports INPUT REPORTS_DIR SUBMISSION...
 }
 
 # 1. The golden cases: a good test set gives the evaluator's report, a bad one
-#    its report on standard error, exit 1 and no database.
+#    its report on standard error as the solver shows it (contestant bytes
+#    escaped), exit 1 and no database.
 for case_dir in "$golden"/*/; do
   name=$(basename "$case_dir")
   [ -f "$case_dir/submission.txt" ] && [ -e "$case_dir/input.txt" ] || continue
   mkdir "g-$name" && cp -R "$case_dir/." "g-$name/" && cd "g-$name" || exit 1
   "$evaluator" eval input.txt submission.txt expected.report 2>/dev/null
+  "$solve" -q input.txt -o /dev/null 2>expected.stderr
   "$contest" judge input.txt submission.txt -d results.db --reports out >stdout.txt 2>stderr.txt
   status=$?
   if [ -d out ]; then
@@ -37,7 +39,7 @@ for case_dir in "$golden"/*/; do
     check "golden $name: exit 0" test $status -eq 0
   else
     check "golden $name: bad test set exits 1" test $status -eq 1
-    check "golden $name: bad test set reported as the evaluator does" cmp -s expected.report stderr.txt
+    check "golden $name: bad test set reported as the solver shows it" cmp -s expected.stderr stderr.txt
     check "golden $name: bad test set writes no database" test ! -e results.db
   fi
   cd "$scratch" || exit 1
@@ -138,16 +140,59 @@ ln input.txt linked-input.txt
 for results in input.txt subs/plain.txt linked-input.txt; do
   cp input.txt input.orig
   "$contest" judge input.txt subs -d $results >out.txt 2>err.txt
-  check "RESULTS $results is an input: exit 2" test $? -eq 2
+  check "RESULTS $results is an input: exit 1" test $? -eq 1
   check "RESULTS $results is an input: untouched" cmp -s input.txt input.orig
 done
 mkdir -p a b
 cp subs/plain.txt a/x.txt
 cp subs/junk.bin b/x.txt
+cp subs/plain.txt a/$'\e[2J\e]0;x\a.txt'
+cp subs/junk.bin b/$'\e[2J\e]0;x\a.txt'
 "$contest" judge input.txt a b -d twins.db --reports twins >out.txt 2>err.txt
-check "same file names under --reports: exit 2" test $? -eq 2
+check "same file names under --reports: exit 1" test $? -eq 1
 check "same file names under --reports: nothing written" test ! -e twins.db -a ! -e twins
+check "same file names under --reports: the name shown escaped" test "$(cat err.txt)" = \
+  "barvotok-contest judge: two submissions are named '\x1b[2J\x1b]0;x\x07.txt'; their reports would collide"
+rm a/$'\e[2J\e]0;x\a.txt' b/$'\e[2J\e]0;x\a.txt'
+
 "$contest" judge input.txt a b -d twins.db >out.txt 2>err.txt
 check "same file names without --reports: judged" test $? -eq 0
+
+# 7. No report is ever the results database or its -wal or -shm file, named
+#    directly or through a link in the reports folder, whether the database
+#    exists yet or not; nor is a report name longer than the file system
+#    allows. Refused with exit 1 before anything is written.
+mkdir clash && cd clash || exit 1
+cp ../input.txt ../subs/plain.txt .
+"$contest" judge input.txt plain.txt -d kept.db >/dev/null
+cp kept.db kept.orig
+clashes=(
+  "-d out/plain.txt.report --reports out|"
+  "-d kept.db --reports out|out/plain.txt.report -> ../kept.db"
+  "-d kept.db --reports out|out/plain.txt.report -> ../kept.db-wal"
+  "-d kept.db --reports out|out/plain.txt.report -> ../kept.db-shm"
+  "-d new.db --reports out|out/plain.txt.report -> ../new.db"
+  "-d new.db --reports out|out/plain.txt.report -> ../new.db-wal"
+)
+for row in "${clashes[@]}"; do
+  IFS='|' read -r options link <<<"$row"
+  rm -rf out new.db*
+  mkdir out
+  [ -n "$link" ] && ln -s "${link#* -> }" "${link% -> *}"
+  before=$(find . -printf '%p %s %T@\n' | sort)
+  # shellcheck disable=SC2086
+  "$contest" judge input.txt plain.txt $options >../out.txt 2>../err.txt; status=$?
+  check "report onto the database ($options, ${link:-direct}): exit 1" test $status -eq 1
+  check "report onto the database ($options, ${link:-direct}): refused" grep -q "will not write 'out/plain.txt.report'" ../err.txt
+  check "report onto the database ($options, ${link:-direct}): nothing written" \
+    test "$(find . -printf '%p %s %T@\n' | sort)" = "$before"
+  check "report onto the database ($options, ${link:-direct}): the database whole" cmp -s kept.db kept.orig
+done
+long=$(printf 'a%.0s' $(seq 246)).txt  # 250 bytes, a legal name; its report's is not
+cp plain.txt "$long"
+"$contest" judge input.txt plain.txt "$long" -d long.db --reports long >out.txt 2>err.txt
+check "a report name too long: exit 1 before judging" test $? -eq 1 -a ! -e long.db -a ! -e long
+check "a report name too long: says so" grep -q "its file name is longer than the file system allows (255 bytes); nothing written$" err.txt
+cd .. || exit 1
 
 finish

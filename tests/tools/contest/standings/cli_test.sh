@@ -52,7 +52,7 @@ check "a file that is no results database exits 1, untouched, nothing written" \
   test $status -eq 1 -a ! -e notes.csv -a "$(cmp notes.txt notes.copy && echo same)" = same
 standings results.db -o no-such-folder/out.csv
 check "an unwritable output exits 1" test $status -eq 1 -a "$(tail -n 1 err.txt)" = \
-  "barvotok-contest standings: cannot open 'no-such-folder/out.csv' for writing"
+  "barvotok-contest standings: cannot write 'no-such-folder/out.csv': No such file or directory"
 
 cp results.db results.csv
 cp results.db before.csv
@@ -60,7 +60,22 @@ mkdir sub
 standings results.csv -o sub/../results.csv
 check "an output that is an input exits 1, unchanged" test $status -eq 1 -a "$(cmp results.csv before.csv && echo same)" = same
 check "... and says so" test "$(cat err.txt)" = \
-  "barvotok-contest standings: the output 'sub/../results.csv' is also an input"
+  "barvotok-contest standings: will not write 'sub/../results.csv': it is the input 'results.csv'; nothing written"
+
+# Standings are whole or absent: written beside and renamed into place, so a
+# link stays a link and a reader never sees a part; a device is written in place.
+printf 'old\n' >real.csv
+ln -s real.csv link.csv
+standings results.db -o link.csv
+check "through a link: exit 0, the link kept, its file replaced whole" \
+  test $status -eq 0 -a -L link.csv -a "$(head -c 4 real.csv)" = "rank"
+check "nothing left beside" test -z "$(find . -name '.barvotok-*')"
+if [ -c /dev/full ]; then
+  ln -s /dev/full full.csv
+  standings results.db -o full.csv
+  check "a full device: exit 1, written in place, the link kept" test $status -eq 1 -a -L full.csv -a "$(tail -n 1 err.txt)" = \
+    "barvotok-contest standings: cannot write 'full.csv': No space left on device"
+fi
 
 # References need the test set; a bad one gets the evaluator's own report.
 printf 'Barvotok\n1\n\n1\n2 1 3\n1 4\n' >bad.txt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <istream>
+#include <string>
+
+#include "common/file_error.h"
+#include "text/line_source.h"
+
+// An input of a tool, opened by the evaluator's own opener (bytes unchanged,
+// a folder refused); "-" is standard input. Throws FileError
+// "cannot open 'NAME': reason" when it cannot be opened.
+class ToolInput {
+ public:
+  explicit ToolInput(std::string name);
+
+  std::istream& stream();
+  const std::string& name() const { return name_; }
+
+ private:
+  std::string name_;
+  InputFile file_;
+};
+
+// The FileError for a read that failed part way ("cannot read 'NAME': reason").
+FileError readFailure(const std::string& name, const std::string& reason);

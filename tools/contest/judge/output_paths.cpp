@@ -1,0 +1,19 @@
+#include "contest/judge/output_paths.h"
+
+#include "common/output_file.h"
+
+void refuseClashingOutputs(const JudgeOptions& options, const std::vector<SubmissionFile>& submissions) {
+  std::vector<std::string> inputs{options.input};
+  for (const SubmissionFile& submission : submissions) inputs.push_back(submission.path);
+  // SQLite writes the two files beside the database while it works.
+  std::vector<std::string> outputs{options.results, options.results + "-wal", options.results + "-shm"};
+  if (!options.reportsFolder.empty()) {
+    if (const auto name = repeatedName(submissions)) {
+      throw FileError{"two submissions are named " + shownFileName(*name) + "; their reports would collide"};
+    }
+    for (const SubmissionFile& submission : submissions) {
+      outputs.push_back(options.reportsFolder + "/" + submission.name + ".report");
+    }
+  }
+  refuseOutputClashes(inputs, outputs);
+}
