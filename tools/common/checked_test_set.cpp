@@ -13,21 +13,19 @@
 
 bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure) {
   ToolInput input(name);
-  ReportVerdict verdict;
-  std::optional<std::string> readError;  // the report would hide it in its unexpected-error form
-  std::string report = reportOf(
-      [&] {
-        try {
-          readTestSet(input.stream(), testSet);
-        } catch (const ReadError& error) {
-          readError = error.what();
-          throw;
-        }
-        return ResultList{};
-      },
-      &verdict);
+  std::optional<std::string> readError;  // the outcome would hide it as an unexpected error
+  const EvaluationOutcome outcome = outcomeOf([&] {
+    try {
+      readTestSet(input.stream(), testSet);
+    } catch (const ReadError& error) {
+      readError = error.what();
+      throw;
+    }
+    return ResultList{};
+  });
   if (readError) throw readFailure(name, *readError);
-  if (verdict.form == ReportVerdict::Form::Success) return true;
+  if (outcome.passed()) return true;
+  std::string report = reportOf(outcome);
   showReport(report);
   if (failure != nullptr) *failure = std::move(report);
   return false;

@@ -24,10 +24,10 @@ void keepReport(const SolverOptions& options, const std::string& report) {
 
 // The evaluator's report on the test set with the submission written.
 std::string reportOnSubmission(const TestSet& testSet, const std::string& submission) {
-  return reportOf([&] {
+  return reportOf(outcomeOf([&] {
     std::istringstream stream(submission);
     return evaluateSubmission(testSet, stream);
-  });
+  }));
 }
 
 // Every answer, in test set order; the notes of the exact search are kept

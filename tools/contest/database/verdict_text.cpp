@@ -1,12 +1,13 @@
 #include "contest/database/verdict_text.h"
 
-std::string verdictText(const ReportVerdict& verdict) {
-  switch (verdict.form) {
-    case ReportVerdict::Form::Success:
+std::string verdictText(const EvaluationOutcome& outcome) {
+  switch (outcome.verdict) {
+    case EvaluationOutcome::Verdict::Success:
       return std::string(VERDICT_OK);
-    case ReportVerdict::Form::Assertion:
-      return std::to_string(verdict.checkLine);
-    case ReportVerdict::Form::UnexpectedError:
+    case EvaluationOutcome::Verdict::FailedCheck:
+      if (outcome.failure) return std::to_string(outcome.failure->line);
+      break;
+    case EvaluationOutcome::Verdict::UnexpectedError:
       break;
   }
   return std::string(VERDICT_UNEXPECTED);

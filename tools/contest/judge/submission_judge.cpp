@@ -36,12 +36,11 @@ void SharedTestSet::prepareFirstFloods() {
 Judgement judgeSubmission(const SharedTestSet& shared, std::istream& submission) {
   Judgement judgement;
   JudgementObserver observer(judgement);
-  ReportVerdict verdict;
-  judgement.report =
-      reportOf([&] { return evaluateSubmission(shared.testSet, *shared.firstFloods, submission, &observer); },
-               &verdict);
-  judgement.verdict = verdictText(verdict);
+  const EvaluationOutcome outcome = outcomeOf(
+      [&] { return evaluateSubmission(shared.testSet, *shared.firstFloods, submission, &observer); });
+  judgement.report = reportOf(outcome);
+  judgement.verdict = verdictText(outcome);
   // A failed submission scores nothing, so its sections are not results.
-  if (judgement.verdict != VERDICT_OK) judgement.sections.clear();
+  if (!outcome.passed()) judgement.sections.clear();
   return judgement;
 }

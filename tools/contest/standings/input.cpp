@@ -44,13 +44,12 @@ StandingsSubmission judgeReference(const TestSet& testSet, const std::string& pa
   StandingsSubmission reference{
       path, std::nullopt, {}, {}, std::vector<std::optional<std::int32_t>>(testSet.size())};
   ReferenceObserver observer(reference);
-  ReportVerdict verdict;
-  const std::string report =
-      reportOf([&] { return evaluateSubmission(testSet, file.stream(), &observer); }, &verdict);
-  const std::string firstLine = report.substr(0, report.find('\n'));
-  reference.verdict = verdictText(verdict);
+  const EvaluationOutcome outcome =
+      outcomeOf([&] { return evaluateSubmission(testSet, file.stream(), &observer); });
+  const std::string firstLine = verdictLine(outcome);
+  reference.verdict = verdictText(outcome);
   reference.message = shownReportLine(firstLine, firstLine.size());
-  if (reference.verdict != "OK") {
+  if (!outcome.passed()) {
     throw StandingsError("reference " + shownFileName(path) +
                          " fails the evaluator's checks: " + reference.message);
   }
