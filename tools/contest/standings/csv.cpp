@@ -2,9 +2,18 @@
 
 namespace {
 
+// A cell that a spreadsheet would take for a formula gets a leading quote,
+// which it shows as text: contestants choose these bytes.
+std::string inert(const std::string& text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos
+             ? "'" + text
+             : text;
+}
+
 // A field as RFC 4180 wants it: quoted, its quotes doubled, where it holds a
 // comma or a quote (line ends cannot occur: every text is escaped).
-std::string field(const std::string& text) {
+std::string field(const std::string& cell) {
+  const std::string text = inert(cell);
   if (text.find_first_of(",\"") == std::string::npos) return text;
   std::string quoted = "\"";
   for (const char c : text) {

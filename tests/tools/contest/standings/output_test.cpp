@@ -36,6 +36,31 @@ TEST(StandingsOutput, CsvShowsEveryByteSafelyAndQuotesAsRfc4180) {
             "ref,000000,solver,OK,2000000000,2,1000000000,0,1000000000\r\n");
 }
 
+// Cells that a spreadsheet would run as formulas: the CSV makes them text
+// with a leading quote; the JSON keeps the exact text.
+TEST(StandingsOutput, CsvDefusesFormulaCellsAndJsonKeepsThem) {
+  const std::pair<std::string, std::string> cells[] = {
+      {"+1+A1!", "'+1+A1!"}, {"=1+2", "'=1+2"},
+      {"-12345", "'-12345"}, {"@SUM(A1)", "'@SUM(A1)"},
+      {"1=2+3", "1=2+3"},    {"=HYPERLINK(\"u\",\"v\")", "\"'=HYPERLINK(\"\"u\"\",\"\"v\"\")\""},
+  };
+  for (const auto& [contestant, shown] : cells) {
+    StandingsResults results;
+    results.testSetHash = "0123abcd";
+    results.testCases = {{1, 1, 1, 1}};
+    using Moves = std::vector<std::optional<std::int32_t>>;
+    results.submissions = {{"subs/" + contestant + ".txt", contestant, "OK", "OK", Moves{0}}};
+    const Standings standings = rankContest(results, {}, Scoring::relative, Counting::best);
+    std::ostringstream csv;
+    writeStandingsCsv(csv, standings);
+    const std::string row = csv.str().substr(csv.str().find("\r\n") + 2);
+    EXPECT_TRUE(row.starts_with("1," + shown + ",")) << row;
+    std::ostringstream json;
+    writeStandingsJson(json, standings);
+    EXPECT_EQ(json.str().find("'"), std::string::npos) << json.str();
+  }
+}
+
 TEST(StandingsOutput, JsonTellsTheSameFactsInAsciiThatAPageCanEmbed) {
   std::ostringstream json;
   writeStandingsJson(json, hostileStandings());
