@@ -9,13 +9,13 @@
 
 #include "common/checked_test_set.h"
 #include "common/output_file.h"
+#include "common/progress.h"
 #include "common/tool_frame.h"
 #include "contest/database/results_database.h"
 #include "contest/database/verdict_text.h"
 #include "contest/judge/options.h"
 #include "contest/judge/output_paths.h"
 #include "contest/judge/pool.h"
-#include "contest/judge/progress.h"
 #include "driver/report.h"
 
 namespace {
@@ -108,7 +108,7 @@ class JudgeRun {
     Tally tally;
     double seconds = 0;
     {
-      JudgeProgress progress(static_cast<std::int64_t>(pending.size()));
+      Progress progress("judged", static_cast<std::int64_t>(pending.size()));
       const std::int64_t threads =
           options_.threads > 0 ? options_.threads : std::int64_t{std::thread::hardware_concurrency()};
       judgeAll(shared, pending, threads, [&](const PendingContent& content, const Judgement& judgement) {
