@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "check/assertion.h"
+#include "common/json_object.h"
 #include "driver/report.h"
 #include "visualise/base64.h"
 #include "visualise/embedded_page.h"
@@ -30,32 +31,6 @@ std::string hexPalette(bool shaded) {
   return text;
 }
 
-class JsonObject {
- public:
-  JsonObject& number(std::string_view key, std::int64_t value) { return raw(key, toDecimal(value)); }
-  JsonObject& boolean(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
-  JsonObject& text(std::string_view key, std::string_view ascii) {
-    std::string quoted(1, '"');
-    quoted += ascii;
-    quoted += '"';
-    return raw(key, quoted);
-  }
-  JsonObject& bytes(std::string_view key, std::string_view value) { return text(key, toBase64(value)); }
-  JsonObject& raw(std::string_view key, std::string_view json) {
-    // Appended piece by piece: GCC 12 misreads chained concatenation (-Wrestrict).
-    body_ += body_.empty() ? '{' : ',';
-    body_ += '"';
-    body_ += key;
-    body_ += "\":";
-    body_ += json;
-    return *this;
-  }
-  std::string str() const { return body_.empty() ? "{}" : body_ + "}"; }
-
- private:
-  std::string body_;
-};
-
 }  // namespace
 
 std::string pageData(const SectionView& view, const PageSources& sources) {
@@ -64,31 +39,31 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
   JsonObject verdict;
   verdict.boolean("passed", view.verdict.passed())
       .number("checkLine", failure ? failure->line : 0)
-      .bytes("message", failure ? failure->message : "")
-      .bytes("report", reportOf(view.verdict));
+      .text("message", toBase64(failure ? failure->message : ""))
+      .text("report", toBase64(reportOf(view.verdict)));
   // The whole submission's verdict and count as data, with its report's first line.
   JsonObject whole;
   whole.boolean("passed", view.whole.passed())
       .number("sections", static_cast<std::int64_t>(view.whole.results.size()))
-      .bytes("line", verdictLine(view.whole));
+      .text("line", toBase64(verdictLine(view.whole)));
 
   // A cell never flooded counts as flooded one turn after the last move played.
   const auto never = static_cast<std::int32_t>(view.playedMoves.size()) + 1;
   JsonObject data;
   data.number("format", 2)
-      .bytes("inputName", sources.inputName)
-      .bytes("submissionName", sources.submissionName)
+      .text("inputName", toBase64(sources.inputName))
+      .text("submissionName", toBase64(sources.submissionName))
       .number("section", view.position)
       .number("sectionLine", view.firstLine)
       .number("testCase", testCase.number)
       .number("w", testCase.w)
       .number("h", testCase.h)
       .number("b", testCase.b)
-      .bytes("cells", colourBytes(testCase.cells))
+      .text("cells", toBase64(colourBytes(testCase.cells)))
       .boolean("replayed", view.replayed())
-      .bytes("moves", colourBytes(view.playedMoves))
-      .bytes("floodTurns", floodTurnBytes(view.replay.turnOfCell(), testCase.w, never))
-      .bytes("absorbed", absorbedBytes(view.replay.absorbed()));
+      .text("moves", toBase64(colourBytes(view.playedMoves)))
+      .text("floodTurns", toBase64(floodTurnBytes(view.replay.turnOfCell(), testCase.w, never)))
+      .text("absorbed", toBase64(absorbedBytes(view.replay.absorbed())));
   if (view.badMove) {
     data.raw("badMove",
              JsonObject().number("turn", view.badMove->turn).number("colour", view.badMove->colour).str());

@@ -1,59 +1,39 @@
 #include "common/escaped_bytes.h"
+#include "common/json_object.h"
 #include "contest/standings/output.h"
 
 namespace {
 
-// A JSON string of printable ASCII (every text here is escaped first). The
-// markup characters are escaped too, so the text is safe inside a page.
-std::string jsonString(const std::string& text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        json += "\\\"";
-        break;
-      case '\\':
-        json += "\\\\";
-        break;
-      case '<':
-        json += "\\u003c";
-        break;
-      case '>':
-        json += "\\u003e";
-        break;
-      case '&':
-        json += "\\u0026";
-        break;
-      default:
-        json += c;
-    }
-  }
-  return json + "\"";
-}
-
 std::string jsonMoves(std::optional<std::int32_t> moves) { return moves ? std::to_string(*moves) : "null"; }
 
-void writeRow(std::ostream& output, const StandingsRow& row, std::int64_t mostPossible) {
+std::string rowJson(const StandingsRow& row, std::int64_t mostPossible) {
   const StandingsSubmission& submission = row.submission;
-  output << "{\"rank\":" << (row.rank ? std::to_string(*row.rank) : "null")
-         << ",\"contestant\":" << (submission.contestant ? jsonString(shownContestant(row)) : "null")
-         << ",\"submission\":" << jsonString(shownSubmission(row))
-         << ",\"verdict\":" << jsonString(shownVerdict(row))
-         << ",\"message\":" << jsonString(submission.message) << ",\"total\":" << row.total
-         << ",\"percent\":" << percentText(row.total, mostPossible) << ",\"answered\":" << row.answered
-         << ",\"moves\":" << row.movesInAll << ",\"cases\":[";
+  std::string cases = "[";
   for (std::size_t t = 0; t < row.points.size(); ++t) {
-    output << (t > 0 ? "," : "") << "{\"moves\":" << jsonMoves(submission.fewestMoves[t])
-           << ",\"points\":" << row.points[t] << "}";
+    if (t > 0) cases += ',';
+    cases +=
+        JsonObject().raw("moves", jsonMoves(submission.fewestMoves[t])).number("points", row.points[t]).str();
   }
-  output << "]}";
+  cases += ']';
+  return JsonObject()
+      .raw("rank", row.rank ? std::to_string(*row.rank) : "null")
+      .raw("contestant", submission.contestant ? jsonString(shownContestant(row)) : "null")
+      .text("submission", shownSubmission(row))
+      .text("verdict", shownVerdict(row))
+      .text("message", submission.message)
+      .number("total", row.total)
+      .raw("percent", percentText(row.total, mostPossible))
+      .number("answered", row.answered)
+      .number("moves", row.movesInAll)
+      .raw("cases", cases)
+      .str();
 }
 
 void writeRows(std::ostream& output, const std::vector<StandingsRow>& rows, std::int64_t mostPossible) {
   output << "[";
   for (std::size_t i = 0; i < rows.size(); ++i) {
     output << (i > 0 ? ",\n  " : "\n  ");
-    writeRow(output, rows[i], mostPossible);
+    output << rowJson(rows[i], mostPossible);
   }
   output << (rows.empty() ? "]" : "\n]");
 }
@@ -67,9 +47,14 @@ void writeStandingsJson(std::ostream& output, const Standings& standings) {
          << ",\"most_possible\":" << standings.mostPossible << ",\n\"test_cases\":[";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
     const StandingsTestCase& testCase = standings.testCases[t];
-    output << (t > 0 ? "," : "") << "{\"number\":" << testCase.number << ",\"w\":" << testCase.w
-           << ",\"h\":" << testCase.h << ",\"b\":" << testCase.b
-           << ",\"best\":" << jsonMoves(standings.best[t]) << "}";
+    output << (t > 0 ? "," : "")
+           << JsonObject()
+                  .number("number", testCase.number)
+                  .number("w", testCase.w)
+                  .number("h", testCase.h)
+                  .number("b", testCase.b)
+                  .raw("best", jsonMoves(standings.best[t]))
+                  .str();
   }
   output << "],\n\"ranked\":";
   writeRows(output, standings.ranked, standings.mostPossible);

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "common/escaped_bytes.h"
+#include "contest/standings/embedded_page.h"
 #include "contest/standings/output.h"
 
 namespace {
@@ -9,66 +10,6 @@ namespace {
 // even markup that slipped through could run nothing. Nothing is fetched.
 constexpr std::string_view POLICY =
     "default-src 'none'; style-src 'unsafe-inline'; script-src 'nonce-barvotok-standings'";
-
-constexpr std::string_view STYLE = R"css(
-body { font-family: system-ui, sans-serif; margin: 1.5em; color: #1d1d1f; }
-p.summary { max-width: 60em; }
-table { border-collapse: collapse; font-variant-numeric: tabular-nums; }
-th, td { border: 1px solid #c8c8cc; padding: 0.25em 0.5em; text-align: right; vertical-align: top; }
-th { background: #eef0f4; cursor: pointer; user-select: none; position: sticky; top: 0; }
-th[aria-sort="ascending"]::after { content: " \25b2"; }
-th[aria-sort="descending"]::after { content: " \25bc"; }
-th.text { text-align: left; }
-th .best { display: block; font-weight: normal; font-size: 0.75em; }
-td.text { text-align: left; word-break: break-all; max-width: 24em; }
-.unidentified { font-style: italic; color: #6b6b70; }
-.message { display: block; font-size: 0.8em; color: #a12622; text-align: left; }
-.points { display: block; font-size: 0.75em; color: #3a3a3c; }
-tbody.references tr:first-child td { border-top: 3px double #6b6b70; }
-tbody.references td:first-child { font-style: italic; }
-)css";
-
-constexpr std::string_view SCRIPT = R"js(
-"use strict";
-(() => {
-  const table = document.getElementById("standings");
-  const headers = Array.from(table.tHead.rows[0].cells);
-  let current = { column: 0, descending: false };
-  function keyOf(row, column, numeric) {
-    const text = row.cells[column].dataset.key;
-    return numeric ? Number(text) : text;
-  }
-  // Sorts each body (ranked rows, references) on its own; equal keys keep
-  // the ranking's order.
-  function sortBy(column, descending) {
-    const numeric = headers[column].dataset.type === "number";
-    for (const body of table.tBodies) {
-      const rows = Array.from(body.rows, (row) => ({ row, key: keyOf(row, column, numeric) }));
-      rows.sort((a, b) => {
-        const order = a.key < b.key ? -1 : a.key > b.key ? 1 : 0;
-        return (descending ? -order : order) || Number(a.row.dataset.order) - Number(b.row.dataset.order);
-      });
-      for (const entry of rows) body.appendChild(entry.row);
-    }
-    headers.forEach((header, i) =>
-      header.setAttribute("aria-sort", i === column ? (descending ? "descending" : "ascending") : "none"));
-    current = { column, descending };
-  }
-  headers.forEach((header, column) => {
-    header.tabIndex = 0;
-    const choose = () =>
-      sortBy(column, current.column === column ? !current.descending : header.dataset.first === "descending");
-    header.addEventListener("click", choose);
-    header.addEventListener("keydown", (event) => {
-      if (event.key === "Enter" || event.key === " ") {
-        event.preventDefault();
-        choose();
-      }
-    });
-  });
-  window.barvotokStandings = { sortBy };
-})();
-)js";
 
 // Text for the page: markup characters as entities (the text itself is
 // already printable ASCII).
@@ -204,8 +145,8 @@ void writeHeader(std::ostream& output, const Standings& standings) {
 void writeStandingsPage(std::ostream& output, const Standings& standings) {
   output << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta http-equiv=\"Content-Security-Policy\" content=\""
-         << POLICY << "\">\n<title>Barvotok standings</title>\n<style>" << STYLE
-         << "</style>\n</head>\n<body>\n<h1>Barvotok standings</h1>\n";
+         << POLICY << "\">\n<title>Barvotok standings</title>\n<style>\n"
+         << standingsStyle() << "</style>\n</head>\n<body>\n<h1>Barvotok standings</h1>\n";
   writeSummary(output, standings);
   output << "<table id=\"standings\">\n";
   writeHeader(output, standings);
@@ -216,6 +157,6 @@ void writeStandingsPage(std::ostream& output, const Standings& standings) {
   for (std::size_t i = 0; i < standings.references.size(); ++i) {
     writeRow(output, standings.references[i], i, standings);
   }
-  output << "</tbody>\n</table>\n<script nonce=\"barvotok-standings\">" << SCRIPT
-         << "</script>\n</body>\n</html>\n";
+  output << "</tbody>\n</table>\n<script nonce=\"barvotok-standings\">\n"
+         << standingsScript() << "</script>\n</body>\n</html>\n";
 }
