@@ -18,6 +18,13 @@ check "gen --help prints usage" grep -q '^Usage: barvotok-gen' help.txt
 "$solve" -h >help.txt 2>err.txt; status=$?
 check "solve -h exits 0 and prints usage" test $status -eq 0 -a "$(head -c 22 help.txt)" = "Usage: barvotok-solve "
 
+# Every tool lists its exit statuses one way, 1 for a file, 2 for the command line.
+for tool in "$gen" "$solve" "$visualise" "$contest judge" "$contest standings"; do
+  $tool --help >help.txt
+  check "${tool##*/} --help lists the exit statuses" test "$(sed -n '/^Exit status:$/,$p' help.txt | grep -c '^  [012]  ')" \
+    -eq 3 -a "$(grep -c '^  1  a file cannot be read or written' help.txt)" -eq 1 -a "$(tail -n 1 help.txt)" = "  2  a bad command line"
+done
+
 "$gen" --cases 0 >out.txt 2>err.txt; status=$?
 check "gen bad value exits 2" test $status -eq 2
 check "gen bad value says why" test "$(cat err.txt)" = "barvotok-gen: invalid value '0' for --cases: a whole number from 1 to 2147483647

@@ -31,8 +31,10 @@ const std::string_view GENERATOR_HELP =
     "  -o, --output FILE      write to FILE instead of standard output\n"
     "  -h, --help             show this help and exit\n"
     "\n"
-    "Exit status: 0 on success, 1 when the output cannot be written, 2 for a bad\n"
-    "command line.\n";
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  a file cannot be written (nothing is left half written)\n"
+    "  2  a bad command line\n";
 
 namespace {
 

@@ -43,10 +43,13 @@ const std::string_view SOLVER_HELP =
     "sections unfinished, which the evaluator rejects (answers are judged before\n"
     "they are shaped).\n"
     "\n"
-    "Exit status: 0 on success; 1 when the test set is not valid (the evaluator's\n"
-    "report follows on standard error, its bytes outside printable ASCII as \\xHH),\n"
-    "a file cannot be read or written, or is the test set itself, or the evaluator\n"
-    "rejects an answer; 2 for a bad command line.\n";
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  a file cannot be read or written, or an output is the test set or the\n"
+    "     other output (by any name or link: nothing is written then); the test\n"
+    "     set is not valid (the evaluator's report follows on standard error, its\n"
+    "     bytes outside printable ASCII as \\xHH); or the evaluator rejects an answer\n"
+    "  2  a bad command line\n";
 
 namespace {
 

@@ -18,11 +18,14 @@ const std::string_view JUDGE_HELP =
     "                         the submission's file name\n"
     "  -h, --help             show this help and exit\n"
     "\n"
-    "Exit status: 0 when every submission has its verdict; 1 when the test set is\n"
-    "not valid (the evaluator's report follows on standard error), a file cannot\n"
-    "be read or written, or RESULTS is not this tool's database; 2 for a bad\n"
-    "command line, a RESULTS that is also an input, or two submissions with the\n"
-    "same file name under --reports.\n";
+    "Exit status:\n"
+    "  0  every submission has its verdict\n"
+    "  1  a file cannot be read or written, or an output (RESULTS, a report) is an\n"
+    "     input, RESULTS or another report, or its name is too long, or two\n"
+    "     submissions share a file name under --reports (by any name or link:\n"
+    "     nothing is written then); the test set is not valid (the evaluator's\n"
+    "     report follows on standard error); or RESULTS is not this tool's database\n"
+    "  2  a bad command line\n";
 
 ShardChoice parseShard(std::string_view text) {
   const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};

@@ -24,9 +24,12 @@ const std::string_view STANDINGS_HELP =
     "A contestant is the contestant-number line of a submission whose header\n"
     "passed; any other submission stands alone under its file name, unidentified.\n"
     "\n"
-    "Exit status: 0 on success; 1 when a file cannot be read or written, is not a\n"
-    "results database, or the results do not name one test set; 2 for a bad\n"
-    "command line.\n";
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  a file cannot be read or written, or the output is an input (by any name\n"
+    "     or link: nothing is written then); a file is not a results database; or\n"
+    "     the results do not name one test set\n"
+    "  2  a bad command line\n";
 
 StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments) {
   StandingsOptions options;

@@ -4,17 +4,9 @@
 
 #include "common/command_line.h"
 #include "contest/judge/submission_list.h"
+#include "support/usage_error_of.h"
 
 namespace {
-
-std::string usageErrorOf(const std::vector<std::string>& arguments) {
-  try {
-    parseJudgeOptions(arguments);
-  } catch (const UsageError& error) {
-    return error.message;
-  }
-  return "(accepted)";
-}
 
 TEST(JudgeOptions, ReadsEveryOption) {
   const JudgeOptions options = parseJudgeOptions(
@@ -45,7 +37,8 @@ TEST(JudgeOptions, RefusesBadCommandLines) {
       {{"in", "s", "-d", "r", "--reports="}, "--reports needs a folder"},
       {{"in", "s", "-d", "r", "--bogus"}, "unknown option '--bogus'"},
   };
-  for (const auto& [arguments, message] : cases) EXPECT_EQ(usageErrorOf(arguments), message);
+  for (const auto& [arguments, message] : cases)
+    EXPECT_EQ(usageErrorOf(parseJudgeOptions, arguments), message);
 }
 
 TEST(ShardOf, PutsEveryPathInExactlyOnePartWhateverTheList) {
