@@ -73,7 +73,7 @@ std::string temporaryBeside(const fs::path& target, std::optional<mode_t> mode, 
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string path = (folder / (".barvotok-" + std::to_string(random()) + ".tmp")).string();
+    std::string path = (folder / (".barvotok-" + std::to_string(random()) + ".tmp")).string();
     descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0) {
       if (errno == EEXIST) continue;

@@ -13,7 +13,7 @@ std::string inert(const std::string& text) {
 // A field as RFC 4180 wants it: quoted, its quotes doubled, where it holds a
 // comma or a quote (line ends cannot occur: every text is escaped).
 std::string field(const std::string& cell) {
-  const std::string text = inert(cell);
+  std::string text = inert(cell);
   if (text.find_first_of(",\"") == std::string::npos) return text;
   std::string quoted = "\"";
   for (const char c : text) {

@@ -33,7 +33,8 @@ class ReferenceObserver : public SectionObserver {
 }  // namespace
 
 std::string testSetFileHash(const std::string& path) {
-  const ToolInput opened(path);  // says why, when it cannot be opened
+  // Opened first, which names the reason when it cannot be.
+  if (!ToolInput(path).stream()) throw readFailure(path, "it cannot be read");
   const std::optional<FileDigest> digest = hashFile(path);
   if (!digest) throw readFailure(path, "a read failed");
   return digest->hash;
