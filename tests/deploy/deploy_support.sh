@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the install and scale-out tests after tests/support/shell_checks.sh:
 # the programs from an install tree, a small contest and one run's standings
 # to hold shards to, free loopback ports and bounded waits.
