@@ -27,6 +27,7 @@ remove_installed() {
   installed=()
 }
 trap 'remove_installed; rm -rf "$scratch"' EXIT
+trap 'exit 1' INT TERM
 
 version=$(sed -n 's/^project(.* VERSION \([0-9.]*\) .*/\1/p' "$source_dir/CMakeLists.txt")
 package=barvotok_${version}_$(dpkg --print-architecture).deb

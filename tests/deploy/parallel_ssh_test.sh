@@ -26,6 +26,7 @@ stop_services() {
   [ -z "$sshd_pid" ] || stop_process "$sshd_pid"
 }
 trap 'stop_services; rm -rf "$scratch"' EXIT
+trap 'exit 1' INT TERM
 
 install_tree "$build"
 make_contest "$scratch/contest"

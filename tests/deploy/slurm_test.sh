@@ -31,6 +31,7 @@ stop_services() {  # the daemons, last started first
   pids=()
 }
 trap 'stop_services; rm -rf "$scratch"' EXIT
+trap 'exit 1' INT TERM
 
 install_tree "$build"
 make_contest "$scratch/contest"
