@@ -19,7 +19,7 @@ source "$here/deploy_support.sh"
 
 [ "$(id -u)" -eq 0 ] || skip "sshd and its mount namespace need root"
 need_commands parallel rsync ssh ssh-keygen /usr/sbin/sshd unshare ss cmake
-home_before=$(ls -laR --time-style=full-iso ~/.ssh ~/.parallel 2>&1)
+ssh_home_before=$(ls -laR --time-style=full-iso ~/.ssh 2>&1)
 
 sshd_pid=
 stop_services() {
@@ -108,12 +108,17 @@ grep 'barvotok-contest judge' "$scratch/joblog" >"$scratch/judge-jobs"
 check "eight judge jobs ran, each exiting 0" test "$(awk '$7 == 0' "$scratch/judge-jobs" | wc -l)" -eq 8
 check "both machines judged" test "$(awk '{ print $2 }' "$scratch/judge-jobs" | sort -u | tr '\n' ' ')" = "node1 node2 "
 check "every shard's database came back" test "$(find "$scratch/contest" -maxdepth 1 -name 'results-*.db' | wc -l)" -eq 8
-check "nothing is left on the machines" test -z "$(ls -A "$scratch/workdir" 2>/dev/null)"
+left=$(cd "$scratch/workdir" 2>/dev/null && find . -mindepth 1)
+check "nothing is left on the machines" test -z "$left"
+[ -z "$left" ] || echo "left: $left"
 check "the two-machine recipe writes one run's page" cmp -s "$scratch/contest/standings.html" "$scratch/one-run.html"
 same_standings "eight shards on two machines" "$scratch"/contest/results-*.db
 
 stop_services
 sshd_pid=
 check "no process of the test is left" test -z "$(leftover_processes)"
-check "nothing under the home folder changed" test "$(ls -laR --time-style=full-iso ~/.ssh ~/.parallel 2>&1)" = "$home_before"
+# parallel keeps its files under the HOME that it was given (other tests may
+# run parallel with the real one meanwhile), and ssh reads only its -F config.
+check "parallel kept its files in the scratch folder's HOME" test -d "$scratch/home/.parallel"
+check "nothing changed in ~/.ssh" test "$(ls -laR --time-style=full-iso ~/.ssh 2>&1)" = "$ssh_home_before"
 finish
