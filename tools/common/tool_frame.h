@@ -8,19 +8,25 @@
 
 #include "common/command_line.h"
 #include "common/file_error.h"
+#include "common/tool_version.h"
 
-// The frame that every tool shares: the command line is read by `parse`;
-// --help prints `help`; a bad command line prints its message and ends with
-// exit status 2; otherwise `body` runs and its result is the exit status. A
-// file that cannot be read or written (FileError) is named and ends the run
-// with exit status 1. A file-size limit makes a write fail, as a full disk
-// does, instead of killing the tool half way (SIGXFSZ is ignored).
+// The frame that every tool shares: --version prints the version line; the
+// command line is read by `parse`; --help prints `help`; a bad command line
+// prints its message and ends with exit status 2; otherwise `body` runs and
+// its result is the exit status. A file that cannot be read or written
+// (FileError) is named and ends the run with exit status 1. A file-size limit
+// makes a write fail, as a full disk does, instead of killing the tool half
+// way (SIGXFSZ is ignored).
 // The arguments come after the program's name (or a command's, for a tool
 // with commands).
 template <typename Options, typename Parse, typename Body>
 int runTool(std::string_view tool, std::string_view help, const std::vector<std::string>& arguments,
             Parse parse, Body body) {
   std::ios::sync_with_stdio(false);
+  if (asksForVersion(arguments)) {
+    std::cout << versionLine(tool);
+    return 0;
+  }
   Options options;
   try {
     options = parse(arguments);

@@ -16,6 +16,7 @@ const std::string_view VISUALISE_HELP =
     "      --png FILE      also write a PNG picture of the grid (needs libpng)\n"
     "      --move M        the move that the PNG shows (default: the last one played)\n"
     "  -h, --help          show this help and exit\n"
+    "      --version       show the version and exit\n"
     "\n"
     "Exit status:\n"
     "  0  success\n"
