@@ -5,32 +5,8 @@
 
 #include "common/escaped_bytes.h"
 #include "contest/database/content_hash.h"
-#include "contest/database/results_reader.h"
 #include "contest/database/verdict_text.h"
 #include "driver/evaluation_run.h"
-#include "driver/report.h"
-
-namespace {
-
-// Keeps what the evaluator's walk says of the header and the passed sections.
-class ReferenceObserver : public SectionObserver {
- public:
-  explicit ReferenceObserver(StandingsSubmission& reference) : reference_(reference) {}
-
-  void headerPassed(std::string_view contestantNumber) override {
-    reference_.contestant = std::string(contestantNumber);
-  }
-
-  void sectionPassed(const SectionStart& start, const Solution& solution) override {
-    std::optional<std::int32_t>& fewest = reference_.fewestMoves[static_cast<std::size_t>(start.number - 1)];
-    if (!fewest || solution.moveCount < *fewest) fewest = solution.moveCount;
-  }
-
- private:
-  StandingsSubmission& reference_;
-};
-
-}  // namespace
 
 std::string testSetFileHash(const std::string& path) {
   const std::optional<FileDigest> digest = hashFile(path);
@@ -41,15 +17,13 @@ std::string testSetFileHash(const std::string& path) {
 StandingsSubmission judgeReference(const TestSet& testSet, const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw StandingsError("cannot read reference '" + path + "'");
-  StandingsSubmission reference{
-      path, std::nullopt, {}, {}, std::vector<std::optional<std::int32_t>>(testSet.size())};
-  ReferenceObserver observer(reference);
-  ReportVerdict verdict;
-  const std::string report = reportOf([&] { return evaluateSubmission(testSet, file, &observer); }, &verdict);
-  const std::string firstLine = report.substr(0, report.find('\n'));
-  reference.verdict = verdictText(verdict);
-  reference.message = shownReportLine(firstLine, firstLine.size());
-  if (reference.verdict != "OK") {
+  const VerdictRecord record =
+      judgedVerdict([&](SectionObserver& observer) { return evaluateSubmission(testSet, file, &observer); });
+  const std::string firstLine = record.report.substr(0, record.report.find('\n'));
+  const StandingsSubmission reference{path, record.contestant, record.verdict,
+                                      shownReportLine(firstLine, firstLine.size()),
+                                      fewestMovesOf(record.sections, testSet.size())};
+  if (reference.verdict != VERDICT_OK) {
     throw StandingsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);
   }
   return reference;
