@@ -41,7 +41,7 @@ bool take(std::string_view text, std::size_t& position, std::string_view expecte
   return true;
 }
 
-void checkSuccessForm(std::string_view report) {
+void checkSuccessForm(std::string_view report, std::size_t results) {
   std::size_t position = 3;
   long long count = 0;
   fuzzCheck(takeDecimal(report, position, count) && count >= 0 && take(report, position, "\n"),
@@ -55,18 +55,16 @@ void checkSuccessForm(std::string_view report) {
               "malformed result line");
     ++lines;
   }
-  fuzzCheck(lines == count,
+  fuzzCheck(lines == count && static_cast<std::size_t>(count) == results,
             "success count " + std::to_string(count) + " but " + std::to_string(lines) + " result lines");
 }
 
-void checkAssertionForm(std::string_view report) {
-  std::size_t position = ASSERTION_PREFIX.size();
+void checkAssertionForm(std::string_view report, std::int32_t checkLine) {
+  std::size_t position = 0;
   long long line = 0;
-  fuzzCheck(takeDecimal(report, position, line) && take(report, position, "]: "),
+  fuzzCheck(take(report, position, ASSERTION_PREFIX) && takeDecimal(report, position, line) &&
+                line == checkLine && take(report, position, "]: "),
             "assertion form without its check line");
-  // The internal checks guard the evaluator's own consistency and must never fire.
-  const auto check = checkInfo(static_cast<std::int32_t>(line));
-  fuzzCheck(check && !check->internal, "check line " + std::to_string(line) + " fired");
   const std::size_t lineEnd = report.find('\n', position);
   fuzzCheck(lineEnd != std::string_view::npos && lineEnd > position, "assertion form without a message");
   fuzzCheck(report.substr(lineEnd) == "\n-1\n", "assertion form does not end in a lone -1 line");
@@ -83,16 +81,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream input{std::string(testSet)};
   std::istringstream submission{std::string(answer)};
-  const std::string report = reportOf([&] { return runEvaluation(input, submission); });
+  const EvaluationOutcome outcome = outcomeOf([&] { return runEvaluation(input, submission); });
+  const std::string report = reportOf(outcome);
 
-  if (report.rfind("OK\n", 0) == 0) {
-    checkSuccessForm(report);
-  } else if (report.rfind(ASSERTION_PREFIX, 0) == 0) {
-    checkAssertionForm(report);
+  if (outcome.passed()) {
+    fuzzCheck(report.rfind("OK\n", 0) == 0, "a success without OK");
+    checkSuccessForm(report, outcome.results.size());
+  } else if (outcome.failure) {
+    // The internal checks guard the evaluator's own consistency and must never fire.
+    const auto check = checkInfo(outcome.failure->line);
+    fuzzCheck(check && !check->internal, "check line " + std::to_string(outcome.failure->line) + " fired");
+    checkAssertionForm(report, outcome.failure->line);
   } else {
-    // The unexpected-error form needs exhausted memory, which inputs of a
+    // The unexpected error needs exhausted memory, which inputs of a
     // fuzzer's size cannot bring about.
-    fuzzCheck(false, "neither the success nor the assertion form: " + report.substr(0, 200));
+    fuzzCheck(false, "neither a success nor a failed check: " + report.substr(0, 200));
   }
   return 0;
 }

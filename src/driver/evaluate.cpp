@@ -36,14 +36,14 @@ void sayUnopened(const std::string& fileName, int error) {
 }
 
 std::string evaluationReport(const char* inputName, const char* submissionName) {
-  return reportOf([&] {
+  return reportOf(outcomeOf([&] {
     try {
       return runEvaluation(inputName, submissionName, sayUnopened);
     } catch (const ReadError& error) {
       complain("napaka pri branju datoteke", error.fileName, error.what());
       throw;  // the unexpected-error form: no verdict on a file read in part
     }
-  });
+  }));
 }
 
 // Writes the whole report and closes the file; false, with errno's value in

@@ -6,7 +6,7 @@
 
 #include "../submission/first_floods.h"
 #include "../testset/test_case.h"
-#include "report.h"
+#include "outcome.h"
 #include "section_observer.h"
 
 // Told of a file that reads as empty because it could not be opened or is a

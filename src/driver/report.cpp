@@ -1,11 +1,9 @@
 #include "report.h"
 
-#include "../check/assertion.h"
-
 namespace {
 
-std::string successForm(const ResultList& results) {
-  std::string text = "OK\n" + toDecimal(static_cast<std::int64_t>(results.size())) + "\n";
+std::string resultLines(const ResultList& results) {
+  std::string text = toDecimal(static_cast<std::int64_t>(results.size())) + "\n";
   for (const TestResult& result : results) {
     text += toDecimal(result.number);
     text += ' ';
@@ -15,26 +13,24 @@ std::string successForm(const ResultList& results) {
   return text;
 }
 
-std::string assertionForm(const EAssertion& failure) {
-  return "Napaka [Zvn22Barvotok:" + toDecimal(failure.line) + "]: " + failure.message + "\n-1\n";
-}
-
-std::string unexpectedErrorForm() { return std::string(UNEXPECTED_ERROR_MESSAGE) + "\n-1\n"; }
-
 }  // namespace
 
-std::string reportOf(const std::function<ResultList()>& run, ReportVerdict* verdict) {
-  ReportVerdict given;
-  std::string report;
-  try {
-    report = successForm(run());
-  } catch (const EAssertion& failure) {
-    given = {ReportVerdict::Form::Assertion, failure.line};
-    report = assertionForm(failure);
-  } catch (...) {
-    given = {ReportVerdict::Form::UnexpectedError, 0};
-    report = unexpectedErrorForm();
+std::string verdictLine(const EvaluationOutcome& outcome) {
+  switch (outcome.verdict) {
+    case EvaluationOutcome::Verdict::Success:
+      return "OK";
+    case EvaluationOutcome::Verdict::FailedCheck:
+      if (outcome.failure) {
+        return "Napaka [Zvn22Barvotok:" + toDecimal(outcome.failure->line) + "]: " + outcome.failure->message;
+      }
+      break;  // a failed check without its failure is no outcome the frame makes
+    case EvaluationOutcome::Verdict::UnexpectedError:
+      break;
   }
-  if (verdict != nullptr) *verdict = given;
-  return report;
+  return std::string(UNEXPECTED_ERROR_MESSAGE);
+}
+
+std::string reportOf(const EvaluationOutcome& outcome) {
+  if (outcome.passed()) return "OK\n" + resultLines(outcome.results);
+  return verdictLine(outcome) + "\n-1\n";
 }

@@ -86,25 +86,29 @@ TEST(Run, TheInputFileFailsBeforeTheSubmissionIsRead) {
 }
 
 TEST(Run, MissingFilesReadAsEmpty) {
-  EXPECT_EQ(reportOf([] { return runEvaluation("/nonexistent/input.txt", "/nonexistent/submission.txt"); }),
+  EXPECT_EQ(reportOf(outcomeOf(
+                [] { return runEvaluation("/nonexistent/input.txt", "/nonexistent/submission.txt"); })),
             failureReport(111, "manjka prva vrstica z imenom naloge"));
 }
 
 TEST(Report, UnexpectedErrorsHaveTheirOwnForm) {
-  EXPECT_EQ(reportOf([]() -> ResultList { throw std::bad_alloc(); }),
+  EXPECT_EQ(reportOf(outcomeOf([]() -> ResultList { throw std::bad_alloc(); })),
             "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
 }
 
 TEST(Report, InternalChecksUseTheAssertionForm) {
-  EXPECT_EQ(reportOf([]() -> ResultList {
+  EXPECT_EQ(reportOf(outcomeOf([]() -> ResultList {
               raiseAssertion(std::string(UNEXPECTED_ERROR_MESSAGE), "elsewhere.cpp", 174);
-            }),
+            })),
             "Napaka [Zvn22Barvotok:174]: Nepricakovana napaka.  Predlagamo, da obvestis organizatorje "
             "tekmovanja.\n-1\n");
 }
 
 TEST(Report, SuccessFormWritesNegativeNumbersInDecimal) {
-  EXPECT_EQ(reportOf([] { return ResultList{{3, 12}, {1, 7}, {-5, 0}}; }), "OK\n3\n3 12\n1 7\n-5 0\n");
+  EXPECT_EQ(reportOf(outcomeOf([] {
+              return ResultList{{3, 12}, {1, 7}, {-5, 0}};
+            })),
+            "OK\n3\n3 12\n1 7\n-5 0\n");
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ void PrintTo(const FailurePoint& point, std::ostream* out) { *out << point.where
 std::string reportWithFailure(const FailurePoint& point) {
   FailingStream input(INPUT, point.inSubmission ? INPUT.size() : point.goodBytes);
   FailingStream submission(SUBMISSION, point.inSubmission ? point.goodBytes : SUBMISSION.size());
-  return reportOf([&] { return runEvaluation(input, submission); });
+  return reportOf(outcomeOf([&] { return runEvaluation(input, submission); }));
 }
 
 TEST(ReadErrors, NoneInjectedGivesTheVerdict) {

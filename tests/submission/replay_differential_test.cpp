@@ -325,10 +325,10 @@ TEST(ReplayDifferential, ThreadsSharingFirstFloodsGiveTheSameReports) {
   }
   const auto reportOfSubmission = [&](const std::string& text, FirstFloods* shared) {
     std::istringstream submission(text);
-    return reportOf([&] {
+    return reportOf(outcomeOf([&] {
       return shared != nullptr ? evaluateSubmission(testSet, *shared, submission)
                                : evaluateSubmission(testSet, submission);
-    });
+    }));
   };
   std::vector<std::string> alone;
   for (const std::string& text : submissions) alone.push_back(reportOfSubmission(text, nullptr));

@@ -31,7 +31,7 @@ inline void PrintTo(const ReportCase& reportCase, std::ostream* out) { *out << r
 inline std::string reportFor(const std::string& input, const std::string& submission) {
   std::istringstream inputStream(input);
   std::istringstream submissionStream(submission);
-  return reportOf([&] { return runEvaluation(inputStream, submissionStream); });
+  return reportOf(outcomeOf([&] { return runEvaluation(inputStream, submissionStream); }));
 }
 
 inline std::string failureReport(std::int32_t checkLine, const std::string& message) {

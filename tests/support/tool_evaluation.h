@@ -7,6 +7,7 @@
 #include "common/submission_writer.h"
 #include "common/test_set_writer.h"
 #include "driver/evaluation_run.h"
+#include "driver/report.h"
 #include "gen/test_set_generator.h"
 
 // One section of a submission: the test case it answers and its moves.
@@ -23,11 +24,11 @@ inline std::string evaluatorReport(const TestSet& testSet, const std::vector<Sec
   std::ostringstream submission;
   writeSubmissionHeader(submission, "000042");
   for (const Section& section : sections) writeSection(submission, section.number, section.moves);
-  return reportOf([&] {
+  return reportOf(outcomeOf([&] {
     std::istringstream inputStream(input.str());
     std::istringstream submissionStream(submission.str());
     return runEvaluation(inputStream, submissionStream);
-  });
+  }));
 }
 
 // The success form that the evaluator writes for these sections.

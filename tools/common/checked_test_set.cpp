@@ -6,15 +6,12 @@
 #include "testset/test_set_reader.h"
 
 std::optional<std::string> testSetFailure(const std::function<void()>& read) {
-  ReportVerdict verdict;
-  std::string report = reportOf(
-      [&] {
-        read();
-        return ResultList{};
-      },
-      &verdict);
-  if (verdict.form == ReportVerdict::Form::Success) return std::nullopt;
-  return report;
+  const EvaluationOutcome outcome = outcomeOf([&] {
+    read();
+    return ResultList{};
+  });
+  if (outcome.passed()) return std::nullopt;
+  return reportOf(outcome);
 }
 
 bool readCheckedTestSet(const std::string& path, TestSet& testSet) {

@@ -70,10 +70,10 @@ bool readCheckedTestSet(const SolverOptions& options, TestSet& testSet) {
 
 // The evaluator's report on the test set with the submission written.
 std::string reportOnSubmission(const TestSet& testSet, const std::string& submission) {
-  return reportOf([&] {
+  return reportOf(outcomeOf([&] {
     std::istringstream stream(submission);
     return evaluateSubmission(testSet, stream);
-  });
+  }));
 }
 
 // Every answer, in test set order; the notes of the exact search are kept

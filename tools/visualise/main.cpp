@@ -5,6 +5,7 @@
 
 #include "common/escaped_bytes.h"
 #include "common/tool_frame.h"
+#include "driver/report.h"
 #include "testset/test_set_reader.h"
 #include "text/read_error.h"
 #include "visualise/grid_pixels.h"
@@ -24,7 +25,8 @@ TestSet readInput(const std::string& inputName) {
   try {
     readTestSet(*input, testSet);
   } catch (const EAssertion& failure) {
-    throw VisualiseError{"the input file fails the evaluator's checks: " + failureReportLine(failure)};
+    EvaluationOutcome outcome{EvaluationOutcome::Verdict::FailedCheck, {}, failure};
+    throw VisualiseError{"the input file fails the evaluator's checks: " + verdictLine(outcome)};
   } catch (const ReadError& error) {
     throw VisualiseError{"cannot read " + inputName + ": " + error.what()};
   }
@@ -59,10 +61,10 @@ std::string pictureBytes(const VisualiseOptions& options, const SectionView& vie
 }
 
 std::string summary(const SectionView& view) {
-  const std::string& report = view.verdict.report;
   const std::string verdict =
-      view.verdict.passed ? "OK, " + toDecimal(static_cast<std::int64_t>(view.playedMoves.size())) + " moves"
-                          : report.substr(0, report.find('\n'));
+      view.verdict.passed()
+          ? "OK, " + toDecimal(static_cast<std::int64_t>(view.playedMoves.size())) + " moves"
+          : verdictLine(view.verdict);
   return "section " + toDecimal(view.position) + " (test case " + toDecimal(view.testCase->number) +
          "): " + terminalText(verdict) + "\n";
 }

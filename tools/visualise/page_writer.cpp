@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "check/assertion.h"
+#include "driver/report.h"
 #include "visualise/base64.h"
 #include "visualise/embedded_page.h"
 #include "visualise/palette.h"
@@ -27,13 +28,6 @@ std::string hexPalette(bool shaded) {
     }
   }
   return text;
-}
-
-// The first two lines: "OK" and the count, or the failure and -1.
-std::string reportHead(const std::string& report) {
-  const std::size_t firstEnd = report.find('\n');
-  if (firstEnd == std::string::npos) return report;
-  return report.substr(0, report.find('\n', firstEnd + 1));
 }
 
 class JsonObject {
@@ -66,11 +60,17 @@ class JsonObject {
 
 std::string pageData(const SectionView& view, const PageSources& sources) {
   const TestCase& testCase = *view.testCase;
+  const std::optional<EAssertion>& failure = view.verdict.failure;
   JsonObject verdict;
-  verdict.boolean("passed", view.verdict.passed)
-      .number("checkLine", view.verdict.checkLine)
-      .bytes("message", view.verdict.message)
-      .bytes("report", view.verdict.report);
+  verdict.boolean("passed", view.verdict.passed())
+      .number("checkLine", failure ? failure->line : 0)
+      .bytes("message", failure ? failure->message : "")
+      .bytes("report", reportOf(view.verdict));
+  // The whole submission's verdict and count as data, with its report's first line.
+  JsonObject whole;
+  whole.boolean("passed", view.whole.passed())
+      .number("sections", static_cast<std::int64_t>(view.whole.results.size()))
+      .bytes("line", verdictLine(view.whole));
 
   // A cell never flooded counts as flooded one turn after the last move played.
   const auto never = static_cast<std::int32_t>(view.playedMoves.size()) + 1;
@@ -102,7 +102,7 @@ std::string pageData(const SectionView& view, const PageSources& sources) {
     data.raw("firstUnflooded", "null");
   }
   data.raw("verdict", verdict.str())
-      .bytes("wholeReport", reportHead(view.wholeReport))
+      .raw("whole", whole.str())
       .text("palette", hexPalette(false))
       .text("floodedPalette", hexPalette(true));
   return data.str();

@@ -35,18 +35,16 @@ class ChosenSection : public SectionObserver {
 
   void sectionPassed(const SectionStart& start, const Solution& solution) override {
     if (!isThis(start)) return;
-    view_->verdict.passed = true;
+    view_->verdict.results = {{start.number, solution.moveCount}};
     keepPlayedMoves(solution);
-    view_->verdict.report = reportOf([&] { return ResultList{{start.number, solution.moveCount}}; });
   }
 
   void sectionFailed(const SectionStart& start, const Solution& solution,
                      const EAssertion& failure) override {
     if (!isThis(start)) return;
     SectionView& view = *view_;
-    view.verdict.checkLine = failure.line;
-    view.verdict.message = failure.message;
-    view.verdict.report = reportOf([&]() -> ResultList { throw failure; });
+    view.verdict.verdict = EvaluationOutcome::Verdict::FailedCheck;
+    view.verdict.failure = failure;
     view.badMove = failure.facts.badMove;
     view.firstUnflooded = failure.facts.unflooded;
     keepPlayedMoves(solution);
@@ -73,14 +71,10 @@ class ChosenSection : public SectionObserver {
 
 SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice) {
   ChosenSection chosen(choice);
-  std::optional<EAssertion> stop;
   std::exception_ptr readError;
-  const std::string wholeReport = reportOf([&] {
+  EvaluationOutcome whole = outcomeOf([&] {
     try {
       return evaluateSubmission(testSet, submission, &chosen);
-    } catch (const EAssertion& failure) {
-      stop = failure;
-      throw;
     } catch (const ReadError&) {
       readError = std::current_exception();
       throw;
@@ -89,24 +83,20 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
   // A file that could not be read is no verdict to show: the caller says so.
   if (readError) std::rethrow_exception(readError);
   if (chosen.view_) {
-    chosen.view_->wholeReport = wholeReport;
+    chosen.view_->whole = std::move(whole);
     return std::move(*chosen.view_);
   }
-  if (!wholeReport.starts_with("OK\n")) {
+  if (!whole.passed()) {
+    const std::optional<EAssertion>& stop = whole.failure;
     const std::string where = !stop ? std::string("the evaluation fails")
                               : chosen.sections_ == 0 && stop->facts.fileLine <= 2
                                   ? std::string("the submission's header fails")
                                   : "the evaluation stops at line " + toDecimal(stop->facts.fileLine);
-    throw SectionUnavailable{where + ": " + wholeReport.substr(0, wholeReport.find('\n'))};
+    throw SectionUnavailable{where + ": " + verdictLine(whole)};
   }
   if (choice.by == SectionChoice::By::position) {
     throw SectionUnavailable{"the submission has " + toDecimal(chosen.sections_) + " sections, not " +
                              toDecimal(choice.value)};
   }
   throw SectionUnavailable{"no section answers test case " + toDecimal(choice.value)};
-}
-
-std::string failureReportLine(const EAssertion& failure) {
-  const std::string report = reportOf([&]() -> ResultList { throw failure; });
-  return report.substr(0, report.find('\n'));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/assertion.h"
+#include "driver/outcome.h"
 #include "testset/test_case.h"
 #include "text/line_source.h"
 #include "visualise/flood_turns.h"
@@ -19,14 +20,6 @@ struct SectionChoice {
   std::int32_t value = 1;
 };
 
-// The evaluator's verdict on one section, taken from its own checks.
-struct SectionVerdict {
-  bool passed = false;
-  std::int32_t checkLine = 0;  // the failed check's line; 0 when passed
-  std::string message;         // the failed check's message; empty when passed
-  std::string report;          // the report bytes when this section decides the evaluation
-};
-
 // One section as the page shows it.
 struct SectionView {
   std::int32_t position = 0;               // the section's place in the submission, from 1
@@ -36,8 +29,10 @@ struct SectionView {
   FloodTurns replay;                       // what the replay recorded; nothing when it never ran
   std::optional<BadMove> badMove;          // the move that failed the colour check
   std::optional<GridCell> firstUnflooded;  // the cell that failed the final check
-  SectionVerdict verdict;
-  std::string wholeReport;  // the evaluator's report on the whole submission
+  // The section's own outcome, as the evaluator would report it were this
+  // section the whole submission: its one result line, or its failed check.
+  EvaluationOutcome verdict;
+  EvaluationOutcome whole;  // the evaluation of the whole submission
 
   // False when the section's lines failed before the replay began.
   bool replayed() const { return !replay.absorbed().empty(); }
@@ -54,7 +49,3 @@ struct SectionUnavailable {
 // evaluator's replay of the chosen section. The walk ends at the first
 // failure, so a section after a failing one cannot be shown.
 SectionView viewSection(const TestSet& testSet, std::istream& submission, SectionChoice choice);
-
-// The report line that the evaluator writes for a failed check:
-// "Napaka [Zvn22Barvotok:190]: ...".
-std::string failureReportLine(const EAssertion& failure);

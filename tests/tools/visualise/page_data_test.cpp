@@ -10,6 +10,10 @@
 
 namespace {
 
+EvaluationOutcome failedAt(std::int32_t checkLine, const std::string& message) {
+  return {EvaluationOutcome::Verdict::FailedCheck, {}, EAssertion(message, "", checkLine)};
+}
+
 TEST(Base64, MatchesTheStandardVectors) {
   const std::pair<std::string, std::string> vectors[] = {
       {"", ""},
@@ -58,8 +62,8 @@ class PageTest : public testing::Test {
     view.replay.flooded(0, start);
     view.replay.flooded(1, move1);
     view.badMove = BadMove{2, 2147483647};
-    view.verdict = {false, 169, "2. barvanje", "Napaka\n-1\n"};
-    view.wholeReport = "Napaka [Zvn22Barvotok:169]: x\n-1\n";
+    view.verdict = failedAt(169, "2. barvanje");
+    view.whole = failedAt(169, "x");
   }
   TestSet testSet;
   SectionView view;
@@ -78,9 +82,10 @@ TEST_F(PageTest, DataCarriesGridMovesRecordAndVerdictCompactly) {
            R"("absorbed":")" + toBase64(std::string{1, 3}) + "\"",
            std::string(R"("badMove":{"turn":2,"colour":2147483647},"firstUnflooded":null)"),
            R"("verdict":{"passed":false,"checkLine":169,"message":")" + toBase64("2. barvanje") +
-               R"(","report":")" + toBase64("Napaka\n-1\n") + "\"}",
-           // Only the first two lines of the whole report.
-           R"("wholeReport":")" + toBase64("Napaka [Zvn22Barvotok:169]: x\n-1") + "\"",
+               R"(","report":")" + toBase64("Napaka [Zvn22Barvotok:169]: 2. barvanje\n-1\n") + "\"}",
+           // The whole submission's verdict as data, with its report's first line.
+           R"("whole":{"passed":false,"sections":0,"line":")" + toBase64("Napaka [Zvn22Barvotok:169]: x") +
+               "\"}",
            std::string(R"("palette":"f3c300875692)"),
        }) {
     EXPECT_NE(data.find(field), std::string::npos) << field << "\nin " << data;

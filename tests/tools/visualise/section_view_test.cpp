@@ -78,8 +78,8 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   std::istringstream submission(submissionOf(c.sections));
   const SectionView view = viewSection(testSet, submission, c.choice);
 
-  EXPECT_EQ(view.verdict.passed, c.passed);
-  EXPECT_EQ(view.verdict.checkLine, c.checkLine);
+  EXPECT_EQ(view.verdict.passed(), c.passed);
+  EXPECT_EQ(view.verdict.failure ? view.verdict.failure->line : 0, c.checkLine);
   EXPECT_EQ(view.playedMoves, c.played);
   EXPECT_EQ(view.replayed(), c.replayed);
   ASSERT_EQ(view.badMove.has_value(), c.badMove.has_value());
@@ -95,18 +95,18 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
 
   std::istringstream wholeInput(INPUT);
   std::istringstream wholeSubmission(submissionOf(c.sections));
-  const std::string report = reportOf([&] { return runEvaluation(wholeInput, wholeSubmission); });
-  EXPECT_EQ(view.wholeReport, report);
+  const std::string report = reportOf(outcomeOf([&] { return runEvaluation(wholeInput, wholeSubmission); }));
+  EXPECT_EQ(reportOf(view.whole), report);
   if (c.passed) {
     // The section's own result line closes the evaluator's success form.
     const std::string resultLine =
         toDecimal(view.testCase->number) + " " + toDecimal(std::ssize(c.played)) + "\n";
-    EXPECT_EQ(view.verdict.report, "OK\n1\n" + resultLine);
+    EXPECT_EQ(reportOf(view.verdict), "OK\n1\n" + resultLine);
     EXPECT_TRUE(report.starts_with("OK\n") && report.ends_with(resultLine)) << report;
   } else {
-    EXPECT_EQ(view.verdict.report, report);
+    EXPECT_EQ(reportOf(view.verdict), report);
     EXPECT_TRUE(report.starts_with("Napaka [Zvn22Barvotok:" + toDecimal(c.checkLine) +
-                                   "]: " + view.verdict.message + "\n"));
+                                   "]: " + view.verdict.failure->message + "\n"));
   }
 
   // The replay's record: a step for the start and each move played, and

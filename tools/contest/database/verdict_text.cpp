@@ -5,6 +5,7 @@
 
 #include "check/assertion.h"
 #include "common/escaped_bytes.h"
+#include "driver/report.h"
 
 namespace {
 
@@ -18,33 +19,31 @@ std::optional<Check> checkOfLine(std::string_view text) {
   return found->check;
 }
 
-// The report a verdict has, rendered by the evaluator's own frame: whole for
-// the success and the unexpected-error forms, up to its message for a check.
+// The report a verdict has, rendered from its outcome: whole for the
+// success and the unexpected-error forms, up to its message for a check.
 std::string expectedReport(const VerdictRecord& record, std::optional<Check> check) {
+  EvaluationOutcome outcome;
   if (check) {
-    const std::string form = reportOf([&]() -> ResultList { failCheck(*check, ""); });
-    return form.substr(0, form.find('\n'));
+    outcome.verdict = EvaluationOutcome::Verdict::FailedCheck;
+    outcome.failure.emplace("", std::string(CHECK_FILE), checkLine(*check));
+    return verdictLine(outcome);
   }
   if (record.verdict == VERDICT_UNEXPECTED) {
-    return reportOf([]() -> ResultList { throw std::runtime_error("unexpected"); });
+    outcome.verdict = EvaluationOutcome::Verdict::UnexpectedError;
+  } else {
+    for (const SectionRecord& section : record.sections)
+      outcome.results.push_back({section.testCase, section.moves});
   }
-  ResultList results;
-  for (const SectionRecord& section : record.sections) results.push_back({section.testCase, section.moves});
-  return reportOf([&] { return results; });
+  return reportOf(outcome);
 }
 
-// Keeps what the walk tells of the submission: its contestant line and the
-// sections that passed.
+// Keeps what the walk tells of the submission's header: its contestant line.
 class VerdictObserver : public SectionObserver {
  public:
   explicit VerdictObserver(VerdictRecord& record) : record_(record) {}
 
   void headerPassed(std::string_view contestantNumber) override {
     record_.contestant = std::string(contestantNumber);
-  }
-
-  void sectionPassed(const SectionStart& start, const Solution& solution) override {
-    record_.sections.push_back({start.position, start.number, solution.moveCount});
   }
 
  private:
@@ -56,21 +55,25 @@ class VerdictObserver : public SectionObserver {
 VerdictRecord judgedVerdict(const std::function<ResultList(SectionObserver&)>& evaluate) {
   VerdictRecord record;
   VerdictObserver observer(record);
-  ReportVerdict verdict;
-  record.report = reportOf([&] { return evaluate(observer); }, &verdict);
-  record.verdict = verdictText(verdict);
-  // A failed submission scores nothing, so its sections are not results.
-  if (record.verdict != VERDICT_OK) record.sections.clear();
+  const EvaluationOutcome outcome = outcomeOf([&] { return evaluate(observer); });
+  record.report = reportOf(outcome);
+  record.verdict = verdictText(outcome);
+  // A failed submission scores nothing: only a success has result lines.
+  for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+    const TestResult& result = outcome.results[i];
+    record.sections.push_back({static_cast<std::int32_t>(i + 1), result.number, result.moveCount});
+  }
   return record;
 }
 
-std::string verdictText(const ReportVerdict& verdict) {
-  switch (verdict.form) {
-    case ReportVerdict::Form::Success:
+std::string verdictText(const EvaluationOutcome& outcome) {
+  switch (outcome.verdict) {
+    case EvaluationOutcome::Verdict::Success:
       return std::string(VERDICT_OK);
-    case ReportVerdict::Form::Assertion:
-      return std::to_string(verdict.checkLine);
-    case ReportVerdict::Form::UnexpectedError:
+    case EvaluationOutcome::Verdict::FailedCheck:
+      if (outcome.failure) return std::to_string(outcome.failure->line);
+      break;
+    case EvaluationOutcome::Verdict::UnexpectedError:
       break;
   }
   return std::string(VERDICT_UNEXPECTED);

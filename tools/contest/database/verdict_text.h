@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "contest/database/records.h"
-#include "driver/report.h"
+#include "driver/outcome.h"
 #include "driver/section_observer.h"
 
 // The verdict column: "OK" for the success form, the check line ("190") for
@@ -15,11 +15,11 @@
 inline constexpr std::string_view VERDICT_OK = "OK";
 inline constexpr std::string_view VERDICT_UNEXPECTED = "unexpected";
 
-std::string verdictText(const ReportVerdict& verdict);
+std::string verdictText(const EvaluationOutcome& outcome);
 
 // The verdict of one evaluation: `evaluate` runs the evaluator's walk, telling
 // the observer it is given; the record keeps the report, the contestant line
-// and, for the verdict OK only, the passed sections.
+// and, for the verdict OK, its result lines as sections.
 VerdictRecord judgedVerdict(const std::function<ResultList(SectionObserver&)>& evaluate);
 
 // Why a verdict read back is not one the judge writes (a verdict no check

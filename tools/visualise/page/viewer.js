@@ -114,8 +114,7 @@
 
   function wholeReportText(data) {
     if (!data.verdict.passed) return "the same, as this section decides it";
-    const whole = textOf(data.wholeReport).split("\n");
-    return whole[0] === "OK" ? "OK, " + whole[1] + " sections" : whole[0];
+    return data.whole.passed ? "OK, " + data.whole.sections + " sections" : textOf(data.whole.line);
   }
 
   function showVerdict(section) {

@@ -87,5 +87,5 @@ void ResultsFile::addPassed(const std::string& contentHash, const std::string& t
                             const std::vector<std::pair<std::int32_t, std::int32_t>>& sections) {
   ResultList results;
   for (const auto& [testCase, moves] : sections) results.push_back({testCase, moves});
-  addVerdict(contentHash, testSet, contestant, "OK", reportOf([&] { return results; }), sections);
+  addVerdict(contentHash, testSet, contestant, "OK", reportOf(outcomeOf([&] { return results; })), sections);
 }

@@ -137,7 +137,7 @@ TEST(StandingsResults, DisagreementsBetweenDatabasesAreRefused) {
 
 // What the judge never writes is an error naming the row, never a standing.
 TEST(StandingsResults, VerdictsThatTheJudgeNeverWritesAreRefused) {
-  const std::string unexpected = reportOf([]() -> ResultList { throw std::bad_alloc(); });
+  const std::string unexpected = reportOf(outcomeOf([]() -> ResultList { throw std::bad_alloc(); }));
   const struct {
     std::string verdict;
     std::string report;
