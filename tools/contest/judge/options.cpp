@@ -20,9 +20,12 @@ const std::string_view JUDGE_HELP =
     "\n"
     "Exit status: 0 when every submission has its verdict; 1 when the test set is\n"
     "not valid (the evaluator's report follows on standard error), a file cannot\n"
-    "be read or written, or RESULTS is not this tool's database; 2 for a bad\n"
-    "command line, a RESULTS that is also an input, or two submissions with the\n"
-    "same file name under --reports.\n";
+    "be read or written, a submission changed or failed while it was judged (it is\n"
+    "left for the next run), the log could not be folded back into RESULTS, or\n"
+    "RESULTS is not this tool's database; 2 for a bad command line, a RESULTS that\n"
+    "is also an input, or two submissions with the same file name under --reports;\n"
+    "128 + the signal's number after SIGINT or SIGTERM, which stop it between\n"
+    "submissions.\n";
 
 ShardChoice parseShard(std::string_view text) {
   const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};
