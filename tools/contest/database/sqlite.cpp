@@ -1,17 +1,17 @@
 #include "contest/database/sqlite.h"
 
 Connection::Connection(const std::string& path, int flags, const std::string& uri) : path_(path) {
-  sqlite3* handle = nullptr;
-  const int code = sqlite3_open_v2(uri.empty() ? path.c_str() : uri.c_str(), &handle,
+  sqlite3* opened = nullptr;
+  const int code = sqlite3_open_v2(uri.empty() ? path.c_str() : uri.c_str(), &opened,
                                    flags | (uri.empty() ? 0 : SQLITE_OPEN_URI), nullptr);
-  handle_.reset(handle);
+  handle_.reset(opened);
   if (code != SQLITE_OK) {
-    if (handle == nullptr) throw DatabaseError{"cannot open '" + path + "': " + sqlite3_errstr(code)};
+    if (opened == nullptr) throw DatabaseError{"cannot open '" + path + "': " + sqlite3_errstr(code)};
     fail("cannot open");
   }
   // A commit of another process is waited for, not failed on.
-  sqlite3_busy_timeout(handle, 60000);
-  sqlite3_extended_result_codes(handle, 1);
+  sqlite3_busy_timeout(opened, 60000);
+  sqlite3_extended_result_codes(opened, 1);
 }
 
 void Connection::execute(std::string_view sql) const {
@@ -75,7 +75,7 @@ bool Statement::step() {
   if (code == SQLITE_ROW) return true;
   sqlite3_reset(statement_.get());
   if (code != SQLITE_DONE)
-    connection_->fail(sqlite3_stmt_readonly(statement_.get()) ? "cannot read" : "cannot write");
+    connection_->fail(sqlite3_stmt_readonly(statement_.get()) != 0 ? "cannot read" : "cannot write");
   return false;
 }
 

@@ -66,6 +66,7 @@ void writeReports(const std::string& folder, const std::vector<const SubmissionF
 // The database's rows of `files`.
 std::vector<SubmissionRecord> recordsOf(const std::vector<const SubmissionFile*>& files) {
   std::vector<SubmissionRecord> records;
+  records.reserve(files.size());
   for (const SubmissionFile* file : files) records.push_back({file->path, file->hash, file->size});
   return records;
 }

@@ -20,9 +20,9 @@ StandingsSubmission judgeReference(const TestSet& testSet, const std::string& pa
   const VerdictRecord record =
       judgedVerdict([&](SectionObserver& observer) { return evaluateSubmission(testSet, file, &observer); });
   const std::string firstLine = record.report.substr(0, record.report.find('\n'));
-  const StandingsSubmission reference{path, record.contestant, record.verdict,
-                                      shownReportLine(firstLine, firstLine.size()),
-                                      fewestMovesOf(record.sections, testSet.size())};
+  StandingsSubmission reference{path, record.contestant, record.verdict,
+                                shownReportLine(firstLine, firstLine.size()),
+                                fewestMovesOf(record.sections, testSet.size())};
   if (reference.verdict != VERDICT_OK) {
     throw StandingsError("reference '" + path + "' fails the evaluator's checks: " + reference.message);
   }
