@@ -17,6 +17,19 @@ want /usr/include/xxhash.h libxxhash-dev
 want parallel parallel
 want sqlite3 sqlite3
 want pkg-config pkg-config
+# Packaging and the engines that contests scale out on: help2man writes the man
+# pages, dpkg-shlibdeps computes the package's dependencies, and the tests run
+# the README's recipes on a one-node Slurm cluster (munge authenticates it) and
+# through GNU parallel over ssh, which moves the files with rsync.
+want help2man help2man
+want man man-db
+want dpkg-shlibdeps dpkg-dev
+want file file
+want slurmctld slurm-wlm
+want munged munge
+want /usr/sbin/sshd openssh-server
+want ssh openssh-client
+want rsync rsync
 install_wanted
 
 # The visualiser's browser test: chromium and playwright-core.

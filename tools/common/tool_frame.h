@@ -7,17 +7,23 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/tool_version.h"
 #include "driver/same_file.h"
 
-// The frame that both tools share: the command line is read by `parse`;
-// --help prints `help`; a bad command line prints its message and ends with
-// exit status 2; otherwise `body` runs and its result is the exit status.
+// The frame that every tool shares: --version prints the version line; the
+// command line is read by `parse`; --help prints `help`; a bad command line
+// prints its message and ends with exit status 2; otherwise `body` runs and
+// its result is the exit status.
 // The arguments come after the program's name (or a command's, for a tool
 // with commands).
 template <typename Options, typename Parse, typename Body>
 int runTool(std::string_view tool, std::string_view help, const std::vector<std::string>& arguments,
             Parse parse, Body body) {
   std::ios::sync_with_stdio(false);
+  if (asksForVersion(arguments)) {
+    std::cout << versionLine(tool);
+    return 0;
+  }
   Options options;
   try {
     options = parse(arguments);

@@ -30,6 +30,7 @@ const std::string_view GENERATOR_HELP =
     "      --hole-density P   holes: chance that a cell may become a hole (default 0.3)\n"
     "  -o, --output FILE      write to FILE instead of standard output\n"
     "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
     "\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for a bad\n"
     "command line.\n";

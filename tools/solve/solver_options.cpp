@@ -38,6 +38,7 @@ const std::string_view SOLVER_HELP =
     "      --stop-after N     keep at most the first N moves of each section\n"
     "  -q, --quiet            no table of moves and no notes of the exact search\n"
     "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
     "\n"
     "Padding comes first, then --drop-last, then --stop-after; the last two leave\n"
     "sections unfinished, which the evaluator rejects (answers are judged before\n"

@@ -14,6 +14,7 @@ const std::string_view VISUALISE_HELP =
     "      --png FILE      also write a PNG picture of the grid (needs libpng)\n"
     "      --move M        the move that the PNG shows (default: the last one played)\n"
     "  -h, --help          show this help and exit\n"
+    "      --version       show the version and exit\n"
     "\n"
     "Exit status: 0 on success; 1 when a file cannot be read or written, when an\n"
     "output names INPUT or SUBMISSION, or when the section cannot be shown; 2 for\n"

@@ -17,6 +17,7 @@ const std::string_view JUDGE_HELP =
     "      --reports DIR      also write each report as DIR/NAME.report, NAME being\n"
     "                         the submission's file name\n"
     "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
     "\n"
     "Exit status: 0 when every submission has its verdict; 1 when the test set is\n"
     "not valid (the evaluator's report follows on standard error), a file cannot\n"

@@ -20,6 +20,7 @@ const std::string_view STANDINGS_HELP =
     "                         here, they set the best known and are shown unranked;\n"
     "                         may be given more than once\n"
     "  -h, --help             show this help and exit\n"
+    "      --version          show the version and exit\n"
     "\n"
     "A contestant is the contestant-number line of a submission whose header\n"
     "passed; any other submission stands alone under its file name, unidentified.\n"

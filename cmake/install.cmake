@@ -1,0 +1,62 @@
+# Install rules: the evaluator and the four tools into bin, a man page for
+# each into man/man1, the README into the doc folder. The tools' pages are
+# written by help2man from their --help and --version; the evaluator's, whose
+# command line is fixed, is written by hand (docs/man/Zvn22Barvotok.1).
+set(CMAKE_INSTALL_DOCDIR share/doc/barvotok CACHE PATH "Documentation folder")
+include(GNUInstallDirs)
+
+set(BARVOTOK_TOOLS barvotok-gen barvotok-solve barvotok-visualise barvotok-contest)
+install(TARGETS Zvn22Barvotok ${BARVOTOK_TOOLS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(GLOB LICENCE_FILES ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${LICENCE_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Pages are compressed as Debian keeps them (gzip -9n: no name, no time, so
+# the same page gives the same bytes).
+set(MAN_SOURCES ${PROJECT_SOURCE_DIR}/docs/man)
+set(MAN_BUILD ${PROJECT_BINARY_DIR}/man)
+set(MAN_PAGES ${MAN_BUILD}/Zvn22Barvotok.1.gz)
+add_custom_command(
+  OUTPUT ${MAN_BUILD}/Zvn22Barvotok.1.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${MAN_SOURCES}/Zvn22Barvotok.1 ${MAN_BUILD}/Zvn22Barvotok.1
+  COMMAND gzip -9n -f ${MAN_BUILD}/Zvn22Barvotok.1
+  DEPENDS ${MAN_SOURCES}/Zvn22Barvotok.1
+  VERBATIM)
+
+find_program(HELP2MAN help2man)
+if(NOT HELP2MAN)
+  message(STATUS "help2man not found: only the evaluator's man page is built "
+                 "(bash scripts/install-deps.sh installs it)")
+endif()
+
+# barvotok-contest's page shows its usage and then each command's options,
+# so help2man reads them through a script that prints them one after another.
+file(GENERATE OUTPUT ${MAN_BUILD}/help/barvotok-contest
+     CONTENT "#!/bin/sh\nexec sh ${MAN_SOURCES}/contest_help.sh $<TARGET_FILE:barvotok-contest> \"$@\"\n"
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# One line of each tool's NAME section: "barvotok-gen - writes test sets".
+set(MAN_NAME_barvotok-gen "write test sets of the Barvotok task")
+set(MAN_NAME_barvotok-solve "solve a Barvotok test set: the reference solver")
+set(MAN_NAME_barvotok-visualise "draw the evaluator's replay of a Barvotok submission as a web page")
+set(MAN_NAME_barvotok-contest "judge a Barvotok contest into results databases and rank it")
+if(HELP2MAN)
+  foreach(tool ${BARVOTOK_TOOLS})
+    set(program $<TARGET_FILE:${tool}>)
+    set(page_inputs ${MAN_SOURCES}/see-also.h2m)
+    if(tool STREQUAL barvotok-contest)
+      set(program ${MAN_BUILD}/help/barvotok-contest)
+      list(APPEND page_inputs ${MAN_SOURCES}/contest_help.sh)
+    endif()
+    add_custom_command(
+      OUTPUT ${MAN_BUILD}/${tool}.1.gz
+      COMMAND ${HELP2MAN} --no-info --section=1 "--name=${MAN_NAME_${tool}}"
+              --include=${MAN_SOURCES}/see-also.h2m --output=${MAN_BUILD}/${tool}.1 ${program}
+      COMMAND gzip -9n -f ${MAN_BUILD}/${tool}.1
+      DEPENDS ${tool} ${page_inputs}
+      COMMENT "Writing the man page of ${tool}"
+      VERBATIM)
+    list(APPEND MAN_PAGES ${MAN_BUILD}/${tool}.1.gz)
+  endforeach()
+endif()
+add_custom_target(man_pages ALL DEPENDS ${MAN_PAGES})
+install(FILES ${MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
