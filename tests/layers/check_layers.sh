@@ -5,7 +5,8 @@
 # driver. A file may include its own layer and those below it. Above them
 # stand the tools: tools/common may include any layer of src/, and each
 # tool's folder src/ and tools/common, never another tool. src/ includes
-# nothing outside itself.
+# nothing outside itself. Within the contest tool, its results database
+# stands below the judge and the standings, which never include each other.
 set -uo pipefail
 root=$(realpath "$1")
 
@@ -20,6 +21,23 @@ rank_of() {
     tools/*) echo 6 ;;
     *) echo 9 ;;
   esac
+}
+
+# The part of the contest tool that a file belongs to: 0 for the results
+# database, 1 for the judge or the standings; none for any other file.
+contest_part() {
+  case $1 in
+    tools/contest/database/*) echo "0 database" ;;
+    tools/contest/judge/*) echo "1 judge" ;;
+    tools/contest/standings/*) echo "1 standings" ;;
+    *) echo "" ;;
+  esac
+}
+
+# True when the include from part $1 to part $2 goes up or sideways.
+contest_fault() {
+  [ -n "$1" ] && [ -n "$2" ] || return 1
+  [ "${2% *}" -gt "${1% *}" ] || { [ "${2% *}" = "${1% *}" ] && [ "$2" != "$1" ]; }
 }
 
 # The file that an include names: beside the including file, else under src/ or tools/.
@@ -38,12 +56,14 @@ faults=0
 while IFS= read -r file; do
   source_rank=$(rank_of "$file")
   source_tool=$(echo "$file" | cut -d/ -f1-2)
+  source_part=$(contest_part "$file")
   while IFS= read -r name; do
     target=$(resolve "$(dirname "$root/$file")" "$name")
     target_rank=$(rank_of "$target")
     target_tool=$(echo "$target" | cut -d/ -f1-2)
     if [ "$target_rank" -gt "$source_rank" ] ||
-       { [ "$source_rank" = 6 ] && [ "$target_rank" = 6 ] && [ "$source_tool" != "$target_tool" ]; }; then
+       { [ "$source_rank" = 6 ] && [ "$target_rank" = 6 ] && [ "$source_tool" != "$target_tool" ]; } ||
+       contest_fault "$source_part" "$(contest_part "$target")"; then
       echo "$file includes $target, which is not below it"
       faults=$((faults + 1))
     fi

@@ -1,98 +1,59 @@
 #include "contest/database/results_database.h"
 
+#include "contest/database/file_header.h"
 #include "contest/database/schema.h"
+#include "contest/database/verdict_text.h"
 
-namespace {
+ResultsDatabase::ResultsDatabase(const std::string& path, int flags, bool empty)
+    : connection_(path, flags), empty_(empty) {}
 
-// 'BRVT', as schema.sql sets it.
-constexpr std::int64_t APPLICATION_ID = 1112691286;
-constexpr std::int64_t SCHEMA_VERSION = 1;
-
-std::int64_t pragmaValue(sqlite3* database, const char* sql) {
-  Statement statement(database, sql);
-  std::int64_t value = 0;
-  while (statement.step()) value = statement.number(0);
-  return value;
-}
-
-}  // namespace
-
-ResultsDatabase::ResultsDatabase(const std::string& path, int flags) : path_(path) {
-  const int code = sqlite3_open_v2(path.c_str(), &database_, flags, nullptr);
-  if (code != SQLITE_OK) {
-    const std::string message = database_ != nullptr ? sqlite3_errmsg(database_) : sqlite3_errstr(code);
-    sqlite3_close(database_);
-    database_ = nullptr;
-    throw DatabaseError{"cannot open '" + path + "': " + message};
-  }
-  sqlite3_busy_timeout(database_, 60000);
-  sqlite3_extended_result_codes(database_, 1);
-}
-
-ResultsDatabase::ResultsDatabase(ResultsDatabase&& other) noexcept
-    : path_(std::move(other.path_)), database_(other.database_), empty_(other.empty_) {
-  other.database_ = nullptr;
-}
-
-ResultsDatabase::~ResultsDatabase() { sqlite3_close(database_); }
-
-ResultsDatabase ResultsDatabase::openExisting(const std::string& path) {
-  ResultsDatabase results(path, SQLITE_OPEN_READWRITE);
-  const std::string notOurs = "'" + path + "' is not a results database of barvotok-contest";
-  try {
-    const std::int64_t application = pragmaValue(results.database_, "PRAGMA application_id");
-    const std::int64_t version = pragmaValue(results.database_, "PRAGMA user_version");
-    const std::int64_t tables = pragmaValue(results.database_, "SELECT count(*) FROM sqlite_schema");
-    results.empty_ = application == 0 && version == 0 && tables == 0;
-    if (results.empty_) return results;
-    if (application != APPLICATION_ID) throw DatabaseError{notOurs};
-    if (version != SCHEMA_VERSION) {
-      throw DatabaseError{notOurs + " of this version (its schema is version " + std::to_string(version) +
-                          ")"};
-    }
-  } catch (const DatabaseError& error) {
-    if (error.message.starts_with("'")) throw;
-    throw DatabaseError{notOurs + " (" + error.message + ")"};
-  }
-  return results;
+std::optional<ResultsDatabase> ResultsDatabase::openExisting(const std::string& path) {
+  const ResultsFileKind kind = inspectResultsFile(path);
+  if (kind == ResultsFileKind::Absent) return std::nullopt;
+  return ResultsDatabase(path, SQLITE_OPEN_READWRITE, kind == ResultsFileKind::Empty);
 }
 
 ResultsDatabase ResultsDatabase::create(const std::string& path) {
-  ResultsDatabase results(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE);
-  results.empty_ = true;
-  return results;
-}
-
-void ResultsDatabase::execute(const char* sql) {
-  checkSqlite(database_, sqlite3_exec(database_, sql, nullptr, nullptr, nullptr), "writing '" + path_ + "'");
+  // Another judge may have made it since it was found missing.
+  const ResultsFileKind kind = inspectResultsFile(path);
+  return ResultsDatabase(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, kind != ResultsFileKind::Ours);
 }
 
 template <typename Change>
 void ResultsDatabase::inTransaction(Change change) {
-  execute("BEGIN IMMEDIATE");
+  connection_.execute("BEGIN IMMEDIATE");
   try {
     change();
-    execute("COMMIT");
+    connection_.execute("COMMIT");
   } catch (...) {
-    sqlite3_exec(database_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_exec(connection_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
   }
 }
 
 void ResultsDatabase::prepareForWriting() {
+  if (empty_) {
+    // Made in the file itself, before WAL mode, so that the header carries
+    // the schema's identity from the first commit on; the check inside the
+    // transaction lets a judge that waited for another find it made.
+    inTransaction([&] {
+      if (connection_.number("SELECT count(*) FROM sqlite_schema") == 0) connection_.execute(RESULTS_SCHEMA);
+    });
+    empty_ = false;
+  }
+  if (connection_.number("PRAGMA application_id") != RESULTS_APPLICATION_ID ||
+      connection_.number("PRAGMA user_version") != RESULTS_SCHEMA_VERSION) {
+    throw DatabaseError{"'" + connection_.path() + "' is not a results database of barvotok-contest"};
+  }
   // WAL: readers (standings) never block the judge; NORMAL: a commit survives
   // the process being killed, only a power cut may lose the latest ones.
-  execute("PRAGMA journal_mode = WAL");
-  execute("PRAGMA synchronous = NORMAL");
-  if (!empty_) return;
-  const std::string schema(RESULTS_SCHEMA);
-  inTransaction([&] { execute(schema.c_str()); });
-  empty_ = false;
+  connection_.execute("PRAGMA journal_mode = WAL");
+  connection_.execute("PRAGMA synchronous = NORMAL");
 }
 
 bool ResultsDatabase::knowsTestSet(const ContentHash& testSet) {
   if (empty_) return false;
-  Statement query(database_, "SELECT 1 FROM test_sets WHERE hash = ?");
+  Statement query(connection_, "SELECT 1 FROM test_sets WHERE hash = ?");
   query.bind(1, testSet);
   bool known = false;
   while (query.step()) known = true;
@@ -102,22 +63,21 @@ bool ResultsDatabase::knowsTestSet(const ContentHash& testSet) {
 std::set<ContentHash> ResultsDatabase::judgedContents(const ContentHash& testSet) {
   std::set<ContentHash> judged;
   if (empty_) return judged;
-  Statement query(database_,
-                  "SELECT submission_hash FROM verdicts WHERE test_set = ? AND verdict <> 'unexpected'");
-  query.bind(1, testSet);
-  while (query.step()) judged.insert(query.text(0));
+  Statement query(connection_, "SELECT submission_hash FROM verdicts WHERE test_set = ? AND verdict <> ?");
+  query.bind(1, testSet).bind(2, VERDICT_UNEXPECTED);
+  while (query.step()) judged.insert(query.bytes(0));
   return judged;
 }
 
 void ResultsDatabase::recordTestSet(const ContentHash& hash, const std::string& fileName,
-                                    const TestSet& testSet) {
+                                    const std::vector<TestCaseRecord>& testCases) {
   inTransaction([&] {
-    Statement set(database_,
+    Statement set(connection_,
                   "INSERT OR IGNORE INTO test_sets (hash, file_name, case_count) VALUES (?, ?, ?)");
-    set.bind(1, hash).bind(2, fileName).bind(3, static_cast<std::int64_t>(testSet.size())).run();
-    Statement cases(database_,
+    set.bind(1, hash).bind(2, fileName).bind(3, static_cast<std::int64_t>(testCases.size())).run();
+    Statement cases(connection_,
                     "INSERT OR IGNORE INTO test_cases (test_set, number, w, h, b) VALUES (?, ?, ?, ?, ?)");
-    for (const TestCase& testCase : testSet) {
+    for (const TestCaseRecord& testCase : testCases) {
       cases.bind(1, hash).bind(2, std::int64_t{testCase.number}).bind(3, std::int64_t{testCase.w});
       cases.bind(4, std::int64_t{testCase.h}).bind(5, std::int64_t{testCase.b}).run();
     }
@@ -125,43 +85,42 @@ void ResultsDatabase::recordTestSet(const ContentHash& hash, const std::string& 
 }
 
 void ResultsDatabase::insertSubmissions(const ContentHash& testSet,
-                                        const std::vector<const SubmissionFile*>& files) {
+                                        const std::vector<SubmissionRecord>& files) {
   // A path whose file has changed since an earlier run now names its new content.
-  Statement insert(database_,
+  Statement insert(connection_,
                    "INSERT OR REPLACE INTO submissions (path, hash, size, test_set) VALUES (?, ?, ?, ?)");
-  for (const SubmissionFile* file : files) {
-    insert.bind(1, file->path).bind(2, file->hash).bind(3, file->size).bind(4, testSet).run();
+  for (const SubmissionRecord& file : files) {
+    insert.bind(1, file.path).bind(2, file.hash).bind(3, file.size).bind(4, testSet).run();
   }
 }
 
 void ResultsDatabase::recordSubmissions(const ContentHash& testSet,
-                                        const std::vector<const SubmissionFile*>& files) {
+                                        const std::vector<SubmissionRecord>& files) {
   if (files.empty()) return;
   inTransaction([&] { insertSubmissions(testSet, files); });
 }
 
 void ResultsDatabase::recordVerdict(const ContentHash& testSet, const ContentHash& content,
-                                    const Judgement& judgement,
-                                    const std::vector<const SubmissionFile*>& files) {
+                                    const VerdictRecord& verdict,
+                                    const std::vector<SubmissionRecord>& files) {
   inTransaction([&] {
     // A verdict judged again replaces the old one with its sections.
-    Statement forget(database_, "DELETE FROM sections WHERE submission_hash = ? AND test_set = ?");
+    Statement forget(connection_, "DELETE FROM sections WHERE submission_hash = ? AND test_set = ?");
     forget.bind(1, content).bind(2, testSet).run();
-    Statement verdict(
-        database_,
-        "INSERT OR REPLACE INTO verdicts (submission_hash, test_set, contestant, verdict, report) "
-        "VALUES (?, ?, ?, ?, ?)");
-    verdict.bind(1, content).bind(2, testSet);
-    if (judgement.contestant) {
-      verdict.bindBlob(3, *judgement.contestant);
+    Statement row(connection_,
+                  "INSERT OR REPLACE INTO verdicts (submission_hash, test_set, contestant, verdict, report) "
+                  "VALUES (?, ?, ?, ?, ?)");
+    row.bind(1, content).bind(2, testSet);
+    if (verdict.contestant) {
+      row.bindBlob(3, *verdict.contestant);
     } else {
-      verdict.bindNull(3);
+      row.bindNull(3);
     }
-    verdict.bind(4, judgement.verdict).bindBlob(5, judgement.report).run();
-    Statement section(database_,
+    row.bind(4, verdict.verdict).bindBlob(5, verdict.report).run();
+    Statement section(connection_,
                       "INSERT INTO sections (submission_hash, test_set, position, test_case, moves) "
                       "VALUES (?, ?, ?, ?, ?)");
-    for (const SectionResult& result : judgement.sections) {
+    for (const SectionRecord& result : verdict.sections) {
       section.bind(1, content).bind(2, testSet).bind(3, std::int64_t{result.position});
       section.bind(4, std::int64_t{result.testCase}).bind(5, std::int64_t{result.moves}).run();
     }
@@ -170,9 +129,27 @@ void ResultsDatabase::recordVerdict(const ContentHash& testSet, const ContentHas
 }
 
 std::string ResultsDatabase::reportOf(const ContentHash& testSet, const ContentHash& content) {
-  Statement query(database_, "SELECT report FROM verdicts WHERE submission_hash = ? AND test_set = ?");
+  Statement query(connection_, "SELECT report FROM verdicts WHERE submission_hash = ? AND test_set = ?");
   query.bind(1, content).bind(2, testSet);
   std::string report;
-  while (query.step()) report = query.text(0);
+  while (query.step()) report = query.bytes(0);
   return report;
+}
+
+void ResultsDatabase::close() {
+  // TRUNCATE waits for other writers and readers of the file, then copies
+  // every logged page back and empties the log; closing then removes it.
+  int logged = 0;
+  int folded = 0;
+  const int code =
+      sqlite3_wal_checkpoint_v2(connection_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logged, &folded);
+  // Busy: another process still uses the file, and the last one to close it folds the log.
+  if (code != SQLITE_BUSY && (code != SQLITE_OK || logged != folded)) {
+    const std::string& path = connection_.path();
+    throw DatabaseError{"cannot fold the log '" + path + "-wal' back into '" + path +
+                        "': " + sqlite3_errmsg(connection_.handle()) +
+                        "; the two files together hold every verdict: keep them together, and run "
+                        "the judge again where there is room to fold them"};
+  }
+  connection_.close();
 }

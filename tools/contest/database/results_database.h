@@ -1,33 +1,29 @@
 #pragma once
 
-#include <sqlite3.h>
-
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "contest/database/content_hash.h"
-#include "contest/database/sqlite_statement.h"
-#include "contest/judge/submission_judge.h"
-#include "contest/judge/submission_list.h"
+#include "contest/database/records.h"
+#include "contest/database/sqlite.h"
 
-// The results database of the judge (schema.sql): one connection, used by
-// one thread at a time. Every change is its own transaction, so that a
-// process killed at any moment leaves whole verdicts only.
+// The results database as the judge writes it (schema.sql): one connection,
+// used by one thread at a time. Every change is its own transaction, so that
+// a process killed at any moment leaves whole verdicts only.
 class ResultsDatabase {
  public:
-  // Opens an existing file without changing it. Throws DatabaseError when
-  // the file is not this tool's database (an empty file may become one).
-  static ResultsDatabase openExisting(const std::string& path);
-  // Creates the file; it must not exist yet.
+  // Opens the results database at `path` without changing it; nullopt when
+  // there is no file yet. Throws DatabaseError, with the file untouched,
+  // when it is not this tool's database or cannot be read.
+  static std::optional<ResultsDatabase> openExisting(const std::string& path);
+  // Opens the database at `path`, creating the file if it is missing; its
+  // schema comes with prepareForWriting.
   static ResultsDatabase create(const std::string& path);
 
-  ResultsDatabase(ResultsDatabase&& other) noexcept;
-  ResultsDatabase& operator=(ResultsDatabase&&) = delete;
-  ResultsDatabase(const ResultsDatabase&) = delete;
-  ~ResultsDatabase();
-
-  // Readies the file for writing: WAL mode, and the schema when it is empty.
+  // Readies the file for writing: the schema, if it has none yet (another
+  // judge making it at the same moment is waited for), then WAL mode.
   void prepareForWriting();
 
   bool knowsTestSet(const ContentHash& testSet);
@@ -35,24 +31,28 @@ class ResultsDatabase {
   // but 'unexpected', which is the judge's fault, not the contestant's.
   std::set<ContentHash> judgedContents(const ContentHash& testSet);
 
-  void recordTestSet(const ContentHash& hash, const std::string& fileName, const TestSet& testSet);
-  // Names `files` (already judged contents) as submissions judged against `testSet`.
-  void recordSubmissions(const ContentHash& testSet, const std::vector<const SubmissionFile*>& files);
+  void recordTestSet(const ContentHash& hash, const std::string& fileName,
+                     const std::vector<TestCaseRecord>& testCases);
+  // Names `files` as submissions judged against `testSet`.
+  void recordSubmissions(const ContentHash& testSet, const std::vector<SubmissionRecord>& files);
   // Commits a verdict, its sections and the files that hold its content, at once.
-  void recordVerdict(const ContentHash& testSet, const ContentHash& content, const Judgement& judgement,
-                     const std::vector<const SubmissionFile*>& files);
+  void recordVerdict(const ContentHash& testSet, const ContentHash& content, const VerdictRecord& verdict,
+                     const std::vector<SubmissionRecord>& files);
 
   std::string reportOf(const ContentHash& testSet, const ContentHash& content);
 
+  // Folds the write-ahead log back into the file and closes it, so that the
+  // file alone holds every verdict. Throws DatabaseError when that fails;
+  // the file and its log then still hold every verdict together.
+  void close();
+
  private:
-  ResultsDatabase(const std::string& path, int flags);
-  void execute(const char* sql);
-  void insertSubmissions(const ContentHash& testSet, const std::vector<const SubmissionFile*>& files);
+  ResultsDatabase(const std::string& path, int flags, bool empty);
+  void insertSubmissions(const ContentHash& testSet, const std::vector<SubmissionRecord>& files);
   // Runs `change` in one transaction, rolled back if it throws.
   template <typename Change>
   void inTransaction(Change change);
 
-  std::string path_;
-  sqlite3* database_ = nullptr;
+  Connection connection_;
   bool empty_ = false;  // holds no schema yet
 };

@@ -1,24 +1,63 @@
 #pragma once
 
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "contest/standings/results.h"
+#include "contest/database/content_hash.h"
+#include "contest/database/records.h"
+#include "contest/database/sqlite.h"
 
-// What stops the standings short of a bad command line (a file that cannot
-// be read or is no results database, a failing reference, an output that
-// is an input): the tool prints the message and ends with exit status 1.
-class StandingsError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// What a results database says about one test set.
+struct TestSetRecord {
+  std::int64_t caseCount = 0;
+  std::vector<TestCaseRecord> testCases;  // in number order
+  bool operator==(const TestSetRecord&) const = default;
 };
 
-// Reads, read-only, what the databases at `paths` hold about one test set:
-// the one named by `testSetHash`, or else the only one they hold. Verdicts
-// are joined to submissions by content across all the databases, so shards
-// merge. Throws StandingsError for a file that is not a results database,
-// several test sets and no choice, or databases that disagree.
-StandingsResults readStandingsResults(const std::vector<std::string>& paths,
-                                      const std::optional<std::string>& testSetHash);
+// A verdict as read back, checked against what the judge writes. Its
+// report is cut after the head that was asked for, except for a verdict
+// OK, whose report is whole.
+struct ReadVerdict {
+  VerdictRecord record;
+  std::size_t reportLength = 0;
+  std::size_t firstLineLength = 0;
+};
+
+// A results database, read and never written: its header is checked before
+// SQLite opens it, nothing is created beside it, and all it tells comes from
+// one snapshot, even while a judge writes.
+class ResultsReader {
+ public:
+  // Throws DatabaseError for a file that cannot be read or is not a results
+  // database of this version. A database whose log holds no pages is read
+  // as the immutable file it is (also from read-only storage); one with a
+  // log is read through SQLite's shared memory, `shared` forces that.
+  explicit ResultsReader(const std::string& path, bool shared = false);
+
+  const std::string& path() const { return connection_.path(); }
+
+  // False when a file read as immutable has changed since (a judge began to
+  // write it): what was read may be torn, and must be read again, shared.
+  bool stillCurrent() const;
+
+  std::map<ContentHash, std::string> testSets() const;  // hash -> the file name first judged under
+  std::optional<TestSetRecord> testSet(const ContentHash& hash) const;
+  // (path, content) of every submission judged against `testSet`.
+  std::vector<std::pair<std::string, ContentHash>> submissions(const ContentHash& testSet) const;
+  // Every verdict against `testSet` by content, each report cut after
+  // `headLimit` bytes. Throws DatabaseError naming the first row that the
+  // judge would not have written.
+  std::map<ContentHash, ReadVerdict> verdicts(const ContentHash& testSet, std::int64_t caseCount,
+                                              std::size_t headLimit) const;
+
+ private:
+  std::optional<struct stat> immutableFile_;  // the file as it was when opened immutable
+  Connection connection_;
+};

@@ -12,10 +12,11 @@
 #include "common/progress.h"
 #include "common/tool_frame.h"
 #include "contest/database/results_database.h"
-#include "contest/database/verdict_text.h"
 #include "contest/judge/options.h"
 #include "contest/judge/output_paths.h"
 #include "contest/judge/pool.h"
+#include "contest/judge/stop_signals.h"
+#include "contest/judge/tally.h"
 #include "driver/report.h"
 
 namespace {
@@ -31,6 +32,14 @@ void writeReports(const std::string& folder, const std::vector<const SubmissionF
   }
 }
 
+// The database's rows of `files`.
+std::vector<SubmissionRecord> recordsOf(const std::vector<const SubmissionFile*>& files) {
+  std::vector<SubmissionRecord> records;
+  records.reserve(files.size());
+  for (const SubmissionFile* file : files) records.push_back({file->path, file->hash, file->size});
+  return records;
+}
+
 // The contents of a run, each with the files that hold it, in list order.
 std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submissions) {
   std::vector<PendingContent> contents;
@@ -43,20 +52,14 @@ std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submis
   return contents;
 }
 
-struct Tally {
-  std::int64_t judged = 0;
-  std::int64_t passed = 0;
-};
-
 class JudgeRun {
  public:
-  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions)
-      : options_(options), submissions_(std::move(submissions)) {}
+  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, const StopSignals& signals)
+      : options_(options), submissions_(std::move(submissions)), signals_(signals) {}
 
   int run() {
     const auto testSetDigest = hashFile(options_.input);
-    std::optional<ResultsDatabase> results;
-    if (identityOf(options_.results)) results.emplace(ResultsDatabase::openExisting(options_.results));
+    std::optional<ResultsDatabase> results = ResultsDatabase::openExisting(options_.results);
     const ContentHash testSetHash = testSetDigest ? testSetDigest->hash : ContentHash();
     const bool known = testSetDigest && results && results->knowsTestSet(testSetHash);
     const std::set<ContentHash> judged =
@@ -78,16 +81,16 @@ class JudgeRun {
     prepareReportsFolder();
     if (!results) results.emplace(ResultsDatabase::create(options_.results));
     results->prepareForWriting();
-    if (!known) results->recordTestSet(testSetHash, options_.input, shared.testSet);
+    if (!known) results->recordTestSet(testSetHash, options_.input, shared.testCaseRecords());
     std::vector<const SubmissionFile*> doneFiles;
     for (const PendingContent& content : done) {
       doneFiles.insert(doneFiles.end(), content.files.begin(), content.files.end());
     }
-    results->recordSubmissions(testSetHash, doneFiles);
+    results->recordSubmissions(testSetHash, recordsOf(doneFiles));
     for (const PendingContent& content : done) {
       writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash));
     }
-    return judge(shared, pending, *results, testSetHash, done.size());
+    return judge(shared, pending, *results, testSetHash, static_cast<std::int64_t>(done.size()));
   }
 
  private:
@@ -104,40 +107,54 @@ class JudgeRun {
   }
 
   int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending, ResultsDatabase& results,
-            const ContentHash& testSetHash, std::size_t before) {
-    Tally tally;
+            const ContentHash& testSetHash, std::int64_t before) {
+    JudgeTally tally{static_cast<std::int64_t>(submissions_.size()), before,
+                     static_cast<std::int64_t>(pending.size())};
     double seconds = 0;
     {
       Progress progress("judged", static_cast<std::int64_t>(pending.size()));
       const std::int64_t threads =
           options_.threads > 0 ? options_.threads : std::int64_t{std::thread::hardware_concurrency()};
-      judgeAll(shared, pending, threads, [&](const PendingContent& content, const Judgement& judgement) {
-        results.recordVerdict(testSetHash, content.hash, judgement, content.files);
-        writeReports(options_.reportsFolder, content.files, judgement.report);
-        ++tally.judged;
-        if (judgement.verdict == VERDICT_OK) ++tally.passed;
+      const auto record = [&](const PendingContent& content, const Judgement& judgement) {
+        tally.add(judgement);
         progress.advance();
-      });
+        // No verdict on bytes that are not the content's: the files are
+        // named without one, and the next run judges them.
+        if (!judgement.verdict) {
+          std::cerr << TOOL << ": " << judgement.problem << "; it is left for the next run\n";
+          results.recordSubmissions(testSetHash, recordsOf(content.files));
+          return;
+        }
+        results.recordVerdict(testSetHash, content.hash, *judgement.verdict, recordsOf(content.files));
+        writeReports(options_.reportsFolder, content.files, judgement.verdict->report);
+      };
+      judgeAll(shared, pending, threads, record, [&] { return signals_.received() != 0; });
       seconds = progress.seconds();
     }
-    std::cout << submissions_.size() << " submissions, " << before + pending.size() << " contents: " << before
-              << " judged before, " << tally.judged << " judged now (" << tally.passed << " OK, "
-              << tally.judged - tally.passed << " failed) in " << static_cast<long long>(seconds * 1000)
-              << " ms\n";
-    return 0;
+    tally.print(std::cout, seconds);
+    std::cout.flush();
+    results.close();
+    const int signal = signals_.received();
+    if (signal != 0) {
+      std::cerr << TOOL << ": stopped by " << stopSignalName(signal) << "\n";
+      return 128 + signal;
+    }
+    return tally.left() > 0 ? 1 : 0;
   }
 
   const JudgeOptions& options_;
   std::vector<SubmissionFile> submissions_;
+  const StopSignals& signals_;
 };
 
 int judgeContest(const JudgeOptions& options) {
+  const StopSignals signals;
   try {
     const std::vector<SubmissionFile> named = listSubmissions(options.submissions);
     refuseClashingOutputs(options, named);
     std::vector<SubmissionFile> submissions = shardOf(named, options.shard);
     hashSubmissions(submissions);
-    return JudgeRun(options, std::move(submissions)).run();
+    return JudgeRun(options, std::move(submissions), signals).run();
   } catch (const FileError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";
   } catch (const DatabaseError& error) {

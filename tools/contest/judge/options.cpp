@@ -25,8 +25,12 @@ const std::string_view JUDGE_HELP =
     "     input, RESULTS or another report, or its name is too long, or two\n"
     "     submissions share a file name under --reports (by any name or link:\n"
     "     nothing is written then); the test set is not valid (the evaluator's\n"
-    "     report follows on standard error); or RESULTS is not this tool's database\n"
-    "  2  a bad command line\n";
+    "     report follows on standard error); RESULTS is not this tool's database;\n"
+    "     a submission changed or failed while it was judged (it is left for the\n"
+    "     next run); or the log could not be folded back into RESULTS\n"
+    "  2  a bad command line\n"
+    "  128+N  stopped by signal N (SIGINT 130, SIGTERM 143) between submissions;\n"
+    "     a re-run finishes the job\n";
 
 ShardChoice parseShard(std::string_view text) {
   const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};

@@ -6,9 +6,9 @@
 #include "common/checked_test_set.h"
 #include "common/output_file.h"
 #include "common/tool_frame.h"
-#include "contest/database/results_reader.h"
 #include "contest/standings/input.h"
 #include "contest/standings/options.h"
+#include "contest/standings/results.h"
 
 namespace {
 

@@ -36,7 +36,7 @@ void writeRow(std::ostream& output, const StandingsRow& row) {
 
 void writeStandingsCsv(std::ostream& output, const Standings& standings) {
   output << "rank,contestant,submission,verdict,total";
-  for (const StandingsTestCase& testCase : standings.testCases) {
+  for (const TestCaseRecord& testCase : standings.testCases) {
     output << ",moves_" << testCase.number << ",points_" << testCase.number;
   }
   output << "\r\n";

@@ -46,7 +46,7 @@ void writeStandingsJson(std::ostream& output, const Standings& standings) {
          << ",\"test_set\":" << jsonString(escapedBytes(standings.testSetHash))
          << ",\"most_possible\":" << standings.mostPossible << ",\n\"test_cases\":[";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
-    const StandingsTestCase& testCase = standings.testCases[t];
+    const TestCaseRecord& testCase = standings.testCases[t];
     output << (t > 0 ? "," : "")
            << JsonObject()
                   .number("number", testCase.number)

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "common/escaped_bytes.h"
+#include "contest/database/verdict_text.h"
 #include "contest/standings/embedded_page.h"
 #include "contest/standings/output.h"
 
@@ -91,7 +92,7 @@ void writeRow(std::ostream& output, const StandingsRow& row, std::size_t order, 
   }
   output << cell(submissionName, html(submissionName), "class=\"text\"");
   std::string verdict = html(shownVerdict(row));
-  if (submission.verdict != "OK")
+  if (submission.verdict != VERDICT_OK)
     verdict += "<span class=\"message\">" + html(submission.message) + "</span>";
   output << cell(shownVerdict(row), verdict, "class=\"text\"")
          << cell(std::to_string(row.total), totalText(row, standings.scoring));
@@ -132,7 +133,7 @@ void writeHeader(std::ostream& output, const Standings& standings) {
             "data-first=\"descending\">Total</th>"
             "<th data-type=\"number\" data-first=\"descending\">%</th>";
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
-    const StandingsTestCase& testCase = standings.testCases[t];
+    const TestCaseRecord& testCase = standings.testCases[t];
     output << "<th data-type=\"number\" data-first=\"descending\" title=\"" << testCase.w << " &times; "
            << testCase.h << ", " << testCase.b << " colours\">" << testCase.number
            << "<span class=\"best\">best " << movesText(standings.best[t]) << "</span></th>";

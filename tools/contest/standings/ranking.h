@@ -29,7 +29,7 @@ struct Standings {
   Scoring scoring = Scoring::relative;
   Counting counting = Counting::best;
   std::string testSetHash;
-  std::vector<StandingsTestCase> testCases;
+  std::vector<TestCaseRecord> testCases;
   std::vector<std::optional<std::int32_t>> best;  // per test case: the fewest moves known
   std::int64_t mostPossible = 0;                  // the total of a row that is best everywhere
   std::vector<StandingsRow> ranked;               // in rank order, equals by contestant

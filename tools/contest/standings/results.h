@@ -2,16 +2,18 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-// A test case's size as the results database records it.
-struct StandingsTestCase {
-  std::int32_t number = 0;
-  std::int32_t w = 0;
-  std::int32_t h = 0;
-  std::int32_t b = 0;
-  bool operator==(const StandingsTestCase&) const = default;
+#include "contest/database/records.h"
+
+// What stops the standings short of a bad command line (a file that cannot
+// be read or is no results database, a failing reference, an output that
+// is an input): the tool prints the message and ends with exit status 1.
+class StandingsError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // One judged submission (or one of the organisers' reference answers), as
@@ -27,10 +29,23 @@ struct StandingsSubmission {
 // Everything judged against one test set, from one or more databases.
 struct StandingsResults {
   std::string testSetHash;
-  std::vector<StandingsTestCase> testCases;      // in number order, 1 ... T
+  std::vector<TestCaseRecord> testCases;         // in number order, 1 ... T
   std::vector<StandingsSubmission> submissions;  // in byte order of their paths
   std::int64_t unjudged = 0;                     // named submissions that have no verdict yet
 };
+
+// Reads, read-only, what the databases at `paths` hold about one test set:
+// the one named by `testSetHash`, or else the only one they hold. Verdicts
+// are joined to submissions by content across all the databases, so shards
+// merge. Throws StandingsError for a file that is not a results database,
+// several test sets and no choice, or databases that disagree.
+StandingsResults readStandingsResults(const std::vector<std::string>& paths,
+                                      const std::optional<std::string>& testSetHash);
+
+// The fewest moves of the passed sections per test case, 1 ... `caseCount`:
+// what a submission's answers score.
+std::vector<std::optional<std::int32_t>> fewestMovesOf(const std::vector<SectionRecord>& sections,
+                                                       std::size_t caseCount);
 
 // The file name of a path: what follows its last '/'.
 std::string submissionFileName(const std::string& path);

@@ -21,17 +21,17 @@ const blob = (text) => `X'${hex(text)}'`;
 const textOf = (bytes) => `CAST(X'${hex(bytes)}' AS TEXT)`;
 
 // Each submission: its path and contestant line as raw bytes (latin1: one
-// character per byte), its verdict, report and sections; `shown` is what the
+// character per byte), its verdict, report (for a failure) and sections; `shown` is what the
 // page must show for them.
 const SUBMISSIONS = [
   { path: "subs/<img src=x onerror=window.pwned=1>.txt", contestant: "1<&\"'>", verdict: "OK",
-    report: "OK\n", sections: [[1, 4], [2, 6]],
+    sections: [[1, 4], [2, 6]],
     shown: { contestant: "1<&\"'>", submission: "<img src=x onerror=window.pwned=1>.txt", total: "1500000000" } },
   { path: "subs/\x80\xfe\xff\\.txt", contestant: "1\x00<\x80\x81\xff", verdict: "OK",
-    report: "OK\n", sections: [[1, 5]],
+    sections: [[1, 5]],
     shown: { contestant: "1\\x00<\\x80\\x81\\xff", submission: "\\x80\\xfe\\xff\\x5c.txt", total: "800000000" } },
   { path: "subs/<table><h1>injected<h1>", contestant: "2</td>", verdict: "OK",
-    report: "OK\n", sections: [[1, 4], [2, 3], [1, 9]],
+    sections: [[1, 4], [2, 3], [1, 9]],
     shown: { contestant: "2</td>", submission: "<table><h1>injected<h1>", total: "2000000000" } },
   { path: "subs/<svg onload=window.pwned=2>", contestant: null, verdict: "221",
     report: "Napaka [Zvn22Barvotok:221]: v prvi vrstici bi morala biti stevilka tekmovalca, ne pa '<script>window.pwned=3</script>\x00'\n-1\n",
@@ -40,13 +40,16 @@ const SUBMISSIONS = [
       total: "0" } },
 ];
 
+// The report the judge writes beside a verdict OK: its sections' result lines.
+const okReport = (sections) => `OK\n${sections.length}\n` + sections.map(([t, m]) => `${t} ${m}\n`).join("");
+
 function writeResults(file) {
   const rows = ["INSERT INTO test_sets VALUES ('t1', 'input.txt', 2);",
     "INSERT INTO test_cases VALUES ('t1', 1, 3, 2, 4), ('t1', 2, 5, 5, 3);"];
   SUBMISSIONS.forEach((submission, i) => {
     const hash = `'h${i}'`;
     rows.push(`INSERT INTO submissions VALUES (${textOf(submission.path)}, ${hash}, 10, 't1');`);
-    rows.push(`INSERT INTO verdicts VALUES (${hash}, 't1', ${submission.contestant === null ? "NULL" : blob(submission.contestant)}, '${submission.verdict}', ${blob(submission.report)});`);
+    rows.push(`INSERT INTO verdicts VALUES (${hash}, 't1', ${submission.contestant === null ? "NULL" : blob(submission.contestant)}, '${submission.verdict}', ${blob(submission.report ?? okReport(submission.sections))});`);
     submission.sections.forEach(([testCase, moves], position) =>
       rows.push(`INSERT INTO sections VALUES (${hash}, 't1', ${position + 1}, ${testCase}, ${moves});`));
   });

@@ -20,7 +20,8 @@ sqlite3 results.db "
   INSERT INTO test_sets VALUES ('t1', 'input.txt', 1);
   INSERT INTO test_cases VALUES ('t1', 1, 3, 2, 4);
   INSERT INTO submissions VALUES ('subs/a.txt', 'ha', 10, 't1'), ('subs/b.txt', 'hb', 10, 't1');
-  INSERT INTO verdicts VALUES ('ha', 't1', CAST('123456' AS BLOB), 'OK', CAST('OK' || char(10) AS BLOB));
+  INSERT INTO verdicts VALUES ('ha', 't1', CAST('123456' AS BLOB), 'OK',
+    CAST('OK' || char(10) || '1' || char(10) || '1 4' || char(10) AS BLOB));
   INSERT INTO sections VALUES ('ha', 't1', 1, 1, 4);"
 
 standings --help

@@ -39,6 +39,10 @@ class ResultsFile {
                   const std::optional<std::string>& contestant, const std::string& verdict,
                   const std::string& report,
                   const std::vector<std::pair<std::int32_t, std::int32_t>>& sections = {});
+  // A verdict OK with the report that its sections give.
+  void addPassed(const std::string& contentHash, const std::string& testSet,
+                 const std::optional<std::string>& contestant,
+                 const std::vector<std::pair<std::int32_t, std::int32_t>>& sections);
   void execute(const std::string& sql);
 
  private:

@@ -1,18 +1,20 @@
+#include "contest/standings/results.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "common/checked_test_set.h"
-#include "contest/database/results_reader.h"
 #include "contest/standings/input.h"
 #include "contest/standings/output.h"
 #include "contest/standings/ranking.h"
+#include "driver/report.h"
 #include "tools/contest/standings/results_fixture.h"
 
 namespace {
 
-constexpr const char* OK_REPORT = "OK\n1\n1 4\n";
 constexpr const char* FAILED_REPORT = "Napaka [Zvn22Barvotok:190]: na koncu barvanj je ...\n-1\n";
 
 std::string csvOf(const std::vector<std::string>& paths, Counting counting = Counting::best) {
@@ -50,7 +52,7 @@ TEST(StandingsResults, ShardsMergeInAnyOrderAsOneDatabase) {
     const std::vector<std::pair<std::int32_t, std::int32_t>> sections = {{1, 6}, {2, 3}, {1, 4}};
     for (ResultsFile* file : {&all, &one}) {
       file->addSubmission("subs/a", "ha", "t1");
-      file->addVerdict("ha", "t1", "111111", "OK", OK_REPORT, sections);
+      file->addPassed("ha", "t1", "111111", sections);
     }
     for (ResultsFile* file : {&all, &two}) {
       file->addSubmission("subs/b", "hb", "t1");
@@ -101,9 +103,9 @@ TEST(StandingsResults, OneTestSetIsRankedAndNeverMixedWithAnother) {
     file.addTestSet("old", 1);
     file.addTestSet("new", 1);
     file.addSubmission("subs/a", "ha", "old");
-    file.addVerdict("ha", "old", "111111", "OK", OK_REPORT, {{1, 4}});
+    file.addPassed("ha", "old", "111111", {{1, 4}});
     file.addSubmission("subs/a", "ha2", "new");
-    file.addVerdict("ha2", "new", "111111", "OK", OK_REPORT, {{1, 9}});
+    file.addPassed("ha2", "new", "111111", {{1, 9}});
     file.addSubmission("subs/b", "hb", "new");
   }
   EXPECT_EQ(errorOf({path}),
@@ -114,7 +116,7 @@ TEST(StandingsResults, OneTestSetIsRankedAndNeverMixedWithAnother) {
   ASSERT_EQ(results.submissions.size(), 1u);
   EXPECT_EQ(results.submissions[0].fewestMoves[0], 9);
   EXPECT_EQ(results.unjudged, 1);  // subs/b has no verdict yet
-  EXPECT_EQ(results.testCases, (std::vector<StandingsTestCase>{{1, 10, 2, 5}}));
+  EXPECT_EQ(results.testCases, (std::vector<TestCaseRecord>{{1, 10, 2, 5}}));
 }
 
 TEST(StandingsResults, DisagreementsBetweenDatabasesAreRefused) {
@@ -133,6 +135,44 @@ TEST(StandingsResults, DisagreementsBetweenDatabasesAreRefused) {
             "submission 'subs/a' was judged with different contents in two results databases");
 }
 
+// What the judge never writes is an error naming the row, never a standing.
+TEST(StandingsResults, VerdictsThatTheJudgeNeverWritesAreRefused) {
+  const std::string unexpected = reportOf(outcomeOf([]() -> ResultList { throw std::bad_alloc(); }));
+  const struct {
+    std::string verdict;
+    std::string report;
+    std::vector<std::pair<std::int32_t, std::int32_t>> sections;
+    std::string fault;
+  } rows[] = {
+      {"banana", FAILED_REPORT, {}, "its verdict 'banana' is none that the judge gives"},
+      {"999", FAILED_REPORT, {}, "its verdict '999' is none that the judge gives"},
+      {"0190", FAILED_REPORT, {}, "its verdict '0190' is none that the judge gives"},
+      {"O\x1bK", "OK\n0\n", {}, "its verdict 'O\\x1bK' is none that the judge gives"},
+      {"OK", FAILED_REPORT, {}, "its report is not of the verdict OK"},
+      {"OK", "OK\n1\n1 5\n", {{1, 4}}, "its report is not of the verdict OK"},
+      {"OK", "OK\n1\n1 4\n", {{1, 4}, {1, 3}}, "its report is not of the verdict OK"},
+      {"190", "OK\n0\n", {}, "its report is not of the verdict 190"},
+      {"221", FAILED_REPORT, {}, "its report is not of the verdict 221"},
+      {"190", FAILED_REPORT, {{1, 4}}, "it has sections beside the verdict 190"},
+      {"unexpected", FAILED_REPORT, {}, "its report is not of the verdict unexpected"},
+      {"unexpected", unexpected + "x", {}, "its report is not of the verdict unexpected"},
+      {"OK", "OK\n1\n2 4\n", {{2, 4}}, "a section for test case 2 of a test set of 1"},
+  };
+  for (const auto& row : rows) {
+    ScratchFolder scratch;
+    const std::string path = scratch.file("results.db");
+    {
+      ResultsFile file(path);
+      file.addTestSet("t1", 1);
+      file.addSubmission("a", "ha", "t1");
+      file.addVerdict("ha", "t1", "123456", row.verdict, row.report, row.sections);
+    }
+    EXPECT_EQ(errorOf({path}),
+              "'" + path + "' holds a verdict that the judge never writes, for content ha: " + row.fault)
+        << row.verdict << " " << row.report;
+  }
+}
+
 TEST(StandingsResults, AFailureShowsItsFirstLineSafelyAndCut) {
   ScratchFolder scratch;
   const std::string path = scratch.file("results.db");
@@ -142,7 +182,7 @@ TEST(StandingsResults, AFailureShowsItsFirstLineSafelyAndCut) {
     ResultsFile file(path);
     file.addTestSet("t1", 1);
     file.addSubmission("a", "ha", "t1");
-    file.addVerdict("ha", "t1", std::nullopt, "221", quoted + "\n-1\n", {{1, 5}});
+    file.addVerdict("ha", "t1", std::nullopt, "221", quoted + "\n-1\n");
     file.addSubmission("b", "hb", "t1");
     file.addVerdict("hb", "t1", std::nullopt, "190", huge + "\n-1\n");
   }
@@ -150,7 +190,6 @@ TEST(StandingsResults, AFailureShowsItsFirstLineSafelyAndCut) {
   ASSERT_EQ(results.submissions.size(), 2u);
   EXPECT_EQ(results.submissions[0].message,
             "Napaka [Zvn22Barvotok:221]: v prvi vrstici ... 'a\\x00\\xff\\x5c'");
-  EXPECT_EQ(results.submissions[0].fewestMoves[0], std::nullopt);  // a failure's sections never count
   EXPECT_EQ(results.submissions[1].message, huge.substr(0, 400) + "... (1028 bytes in all)");
 }
 

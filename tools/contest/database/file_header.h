@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// What a path holds, told from its first bytes before SQLite ever opens it,
+// so that a file that is not ours is left byte for byte as it was, with no
+// journal or log created or folded beside it.
+enum class ResultsFileKind {
+  Absent,  // no file yet
+  Empty,   // a file of no bytes, which may become a results database
+  Ours,    // a results database of this tool's schema version
+};
+
+// Reads the header of `path`: SQLite's magic, and the application id and
+// user version at their fixed offsets. Throws DatabaseError for a file that
+// is not a results database of this version, or cannot be opened or read.
+ResultsFileKind inspectResultsFile(const std::string& path);

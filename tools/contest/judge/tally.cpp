@@ -1,0 +1,17 @@
+#include "contest/judge/tally.h"
+
+#include "contest/database/verdict_text.h"
+
+void JudgeTally::add(const Judgement& judgement) {
+  if (!judgement.verdict) return;
+  ++judged;
+  if (judgement.verdict->verdict == VERDICT_OK) ++passed;
+}
+
+void JudgeTally::print(std::ostream& out, double seconds) const {
+  out << submissions << " submissions, " << before + pending << " contents: " << before << " judged before, "
+      << judged << " judged now (" << passed << " OK, " << judged - passed << " failed) in "
+      << static_cast<long long>(seconds * 1000) << " ms";
+  if (left() > 0) out << "; " << left() << " not judged yet: run the judge again to finish";
+  out << "\n";
+}
