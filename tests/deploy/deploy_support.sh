@@ -1,7 +1,10 @@
 # shellcheck shell=bash
-# Sourced by the install and scale-out tests after tests/support/shell_checks.sh:
+# Sourced by the install and scale-out tests, with tests/support/shell_checks.sh:
 # the programs from an install tree, a small contest and one run's standings
 # to hold shards to, free loopback ports and bounded waits.
+
+# shellcheck source=/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../support/shell_checks.sh"
 
 skip() {  # skip WHY: the test cannot run on this machine
   echo "skipped: $*"

@@ -5,13 +5,10 @@
 # example end to end.
 # Usage: install_tree_test.sh BUILD_DIR SOURCE_DIR
 set -u
-build=$(realpath "$1")
-source_dir=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=/dev/null
-source "$here/../support/shell_checks.sh"
-# shellcheck source=/dev/null
 source "$here/deploy_support.sh"
+take_paths build source_dir -- "$@"
 
 need_commands cmake man
 install_tree "$build"

@@ -7,13 +7,10 @@
 # Exits 77 (skipped) when not root, or when a barvotok package is already
 # installed (it is left as it is).
 set -u
-build=$(realpath "$1")
-source_dir=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=/dev/null
-source "$here/../support/shell_checks.sh"
-# shellcheck source=/dev/null
 source "$here/deploy_support.sh"
+take_paths build source_dir -- "$@"
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 need_commands cpack apt-get dpkg dpkg-deb dpkg-shlibdeps man

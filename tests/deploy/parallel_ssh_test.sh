@@ -9,13 +9,10 @@
 # a root sshd needs its privilege-separation folder, which the test mounts in
 # a mount namespace of its own.
 set -u
-build=$(realpath "$1")
-recipes=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=/dev/null
-source "$here/../support/shell_checks.sh"
-# shellcheck source=/dev/null
 source "$here/deploy_support.sh"
+take_paths build recipes -- "$@"
 
 [ "$(id -u)" -eq 0 ] || skip "sshd and its mount namespace need root"
 need_commands parallel rsync ssh ssh-keygen /usr/sbin/sshd unshare ss cmake

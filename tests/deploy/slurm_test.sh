@@ -8,13 +8,10 @@
 # Usage: slurm_test.sh BUILD_DIR RECIPES_DIR
 # Exits 77 (skipped) when not root: slurmd starts each task as its user.
 set -u
-build=$(realpath "$1")
-recipes=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=/dev/null
-source "$here/../support/shell_checks.sh"
-# shellcheck source=/dev/null
 source "$here/deploy_support.sh"
+take_paths build recipes -- "$@"
 
 [ "$(id -u)" -eq 0 ] || skip "slurmd runs jobs as their users and needs root"
 need_commands munged mungekey slurmctld slurmd sbatch squeue sinfo scontrol ss cmake

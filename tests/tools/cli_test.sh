@@ -4,13 +4,9 @@
 # layer of every tool: outputs that name inputs, and writes that fail.
 # Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok barvotok-visualise barvotok-contest
 set -u
-gen=$(realpath "$1")
-solve=$(realpath "$2")
-evaluator=$(realpath "$3")
-visualise=$(realpath "$4")
-contest=$(realpath "$5")
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../support/shell_checks.sh"
+take_paths gen solve evaluator visualise contest -- "$@"
 
 "$gen" --help >help.txt 2>err.txt; status=$?
 check "gen --help exits 0" test $status -eq 0

@@ -4,7 +4,6 @@
 # contestant bytes on standard error. Everything happens in a fresh folder.
 # Usage: cli_test.sh BARVOTOK_VISUALISE
 set -u
-visualise=$(realpath "$1")
 # run ARGUMENTS...: the exit status in $status, the outputs in out.txt and err.txt.
 run() {
   "$visualise" "$@" >out.txt 2>err.txt
@@ -12,6 +11,7 @@ run() {
 }
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../../support/shell_checks.sh"
+take_paths visualise -- "$@"
 
 printf 'Barvotok\n1\n\n1\n3 2 2\n1 2 1\n2 2 1\n' >in.txt
 printf '123456\nBarvotok\n1\n2\n2 1\n' >sub.txt

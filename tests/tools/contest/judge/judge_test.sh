@@ -4,14 +4,10 @@
 # shards, and the files it must refuse to touch.
 # Usage: judge_test.sh barvotok-contest Zvn22Barvotok barvotok-gen barvotok-solve GOLDEN_DIR
 set -u
-contest=$(realpath "$1")
-evaluator=$(realpath "$2")
-gen=$(realpath "$3")
-solve=$(realpath "$4")
-golden=$(realpath "$5")
 query() { sqlite3 -batch -noheader "$@"; }
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
+take_paths contest evaluator gen solve golden -- "$@"
 
 # Every report equals the evaluator's, file by file, whatever the input holds.
 same_reports() {  # same_reports INPUT REPORTS_DIR SUBMISSION...

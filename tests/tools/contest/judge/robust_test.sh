@@ -7,15 +7,10 @@
 # whole test exits 77 only when nothing else ran.
 # Usage: robust_test.sh barvotok-contest Zvn22Barvotok barvotok-gen barvotok-solve READ_SHIM SECOND_OPEN_SHIM
 set -u
-contest=$(realpath "$1")
-evaluator=$(realpath "$2")
-gen=$(realpath "$3")
-solve=$(realpath "$4")
-read_shim=$(realpath "$5")
-second_open_shim=$(realpath "$6")
 query() { sqlite3 -batch -noheader "$@"; }
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
+take_paths contest evaluator gen solve read_shim second_open_shim -- "$@"
 judge() {  # judge ARGUMENT...: runs it, keeps out.txt, err.txt, status
   "$contest" judge "$@" >out.txt 2>err.txt
   status=$?

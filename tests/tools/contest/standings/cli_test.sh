@@ -6,14 +6,13 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 schema="$here/../../../../tools/contest/database/schema.sql"
-contest=$(realpath "$1")
-evaluator=$(realpath "$2")
 standings() {  # standings ARGUMENT...: runs it, keeps out.txt, err.txt, status
   "$contest" standings "$@" >out.txt 2>err.txt
   status=$?
 }
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
+take_paths contest evaluator -- "$@"
 
 sqlite3 results.db <"$schema"
 sqlite3 results.db "

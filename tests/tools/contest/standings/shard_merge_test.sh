@@ -5,11 +5,9 @@
 # Usage: shard_merge_test.sh barvotok-contest barvotok-gen barvotok-solve
 # Exits 77 (skipped) while the judge is not built.
 set -u
-contest=$(realpath "$1")
-gen=$(realpath "$2")
-solve=$(realpath "$3")
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
+take_paths contest gen solve -- "$@"
 
 "$gen" --cases 4 --width 20..50 --height 10..40 --colours 3..8 --pattern mixed --seed 11 -o input.txt
 mkdir subs
