@@ -71,13 +71,18 @@ void FloodReplay::floodWaiting(std::int32_t colour) {
 
 void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell before) {
   const auto waitingValue = static_cast<FloodCell>(before | QUEUED);
+  // Locals, since a store through the byte grid could alias the members.
+  FloodCell* grid = cells_;
+  std::uint32_t* log = log_.get();
+  std::size_t logged = logged_;
   for (const std::int32_t index : cells) {
-    FloodCell& cell = cells_[index];
+    FloodCell& cell = grid[index];
     // Only a waiting cell of this very colour may stand in its list.
     if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
     cell = FLOODED;
-    log_[logged_++] = logEntry(index, before);
+    log[logged++] = logEntry(index, before);
   }
+  logged_ = logged;
 }
 
 // Floods through `colour` from the log's entries at `from` onward, breadth
@@ -94,17 +99,19 @@ void FloodReplay::spread(FloodCell colour, std::size_t from) {
     for (const std::int32_t offset : offsets) {
       const std::int32_t neighbour = index + offset;
       FloodCell& value = cells[neighbour];
+      // Flooded or waiting already, the commonest case, costs one test.
+      if (value >= QUEUED) continue;
       if (value == colour) {
         value = FLOODED;
         log[logged++] = logEntry(neighbour, colour);
-      } else if (value < QUEUED) {
-        if constexpr (FILING) {
-          waiting_[value].push_back(neighbour);
-        } else {
-          ++counted_[value];
-        }
-        value |= QUEUED;
+        continue;
       }
+      if constexpr (FILING) {
+        waiting_[value].push_back(neighbour);
+      } else {
+        ++counted_[value];
+      }
+      value |= QUEUED;
     }
   }
   logged_ = logged;
