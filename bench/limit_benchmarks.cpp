@@ -2,11 +2,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench_sections.h"
@@ -78,9 +79,22 @@ void countBytes(benchmark::State& state, std::size_t bytes) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
 }
 
-// Every byte of the test set looked at once: the limit of any reader.
+// Every byte of the test set read once, eight at a time, and added up: the
+// limit of any reader.
+std::uint64_t sumOfBytes(std::string_view text) {
+  std::uint64_t sum = 0;
+  std::size_t at = 0;
+  for (; at + sizeof sum <= text.size(); at += sizeof sum) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    sum += word;
+  }
+  for (; at < text.size(); ++at) sum += static_cast<unsigned char>(text[at]);
+  return sum;
+}
+
 void streamBytes(benchmark::State& state, const AnsweredSet& set) {
-  for (auto _ : state) benchmark::DoNotOptimize(std::count(set.input.begin(), set.input.end(), '\n'));
+  for (auto _ : state) benchmark::DoNotOptimize(sumOfBytes(set.input));
   countBytes(state, set.input.size());
 }
 

@@ -22,6 +22,7 @@ class RatioTable : public benchmark::ConsoleReporter {
     double milliseconds = 0;
     double moves = 0;
     double walked = 1;  // the share of the border walk replayed, below 1 when extrapolated
+    double cpuMilliseconds = 0;
   };
   struct Row {
     std::string section;  // "<grid>/<answer>"
