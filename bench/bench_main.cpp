@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "limit_benchmarks.h"
 #include "ratio_table.h"
 #include "reading_benchmarks.h"
 #include "replay_benchmarks.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
   registerReplayBenchmarks(store);
   registerShortSectionBenchmarks(options.side);
   registerReadingBenchmarks(store);
+  registerLimitBenchmarks(options.side);
   // Our reporter replaces the library's, which would have taken colour
   // only on a terminal; so does this one.
   RatioTable table(isatty(STDOUT_FILENO) != 0 ? benchmark::ConsoleReporter::OO_Defaults

@@ -71,13 +71,18 @@ void FloodReplay::floodWaiting(std::int32_t colour) {
 
 void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell before) {
   const auto waitingValue = static_cast<FloodCell>(before | QUEUED);
+  // Locals, since a store through the byte grid could alias the members.
+  FloodCell* grid = cells_;
+  std::uint32_t* log = log_.get();
+  std::size_t logged = logged_;
   for (const std::int32_t index : cells) {
-    FloodCell& cell = cells_[index];
+    FloodCell& cell = grid[index];
     // Only a waiting cell of this very colour may stand in its list.
     if (cell != waitingValue) failInternalCheck(Check::WaitingCellOutOfPlace);
     cell = FLOODED;
-    log_[logged_++] = logEntry(index, before);
+    log[logged++] = logEntry(index, before);
   }
+  logged_ = logged;
 }
 
 // Floods through `colour` from the log's entries at `from` onward, breadth
@@ -85,27 +90,34 @@ void FloodReplay::takeWaiting(std::span<const std::int32_t> cells, FloodCell bef
 // unflooded neighbour it meets under its own colour.
 template <bool FILING>
 void FloodReplay::spread(FloodCell colour, std::size_t from) {
-  FloodCell* cells = cells_;
-  std::uint32_t* log = log_.get();
+  FloodCell* const cells = cells_;
+  std::uint32_t* const log = log_.get();
   std::size_t logged = logged_;
-  const std::int32_t offsets[4] = {1, -1, -stride_, stride_};
+  const std::int32_t stride = stride_;
+  const auto visit = [&](std::int32_t neighbour) {
+    FloodCell& value = cells[neighbour];
+    // Flooded or waiting already, the commonest case, costs one test.
+    if (value >= QUEUED) return;
+    if (value == colour) {
+      value = FLOODED;
+      log[logged++] = logEntry(neighbour, colour);
+      return;
+    }
+    if constexpr (FILING) {
+      waiting_[value].push_back(neighbour);
+    } else {
+      ++counted_[value];
+    }
+    value |= QUEUED;
+  };
+  // The four neighbours written out: a loop over an array of offsets kept
+  // the array, and with it the loop's counter, in memory.
   for (std::size_t next = from; next < logged; ++next) {
     const std::int32_t index = loggedIndex(log[next]);
-    for (const std::int32_t offset : offsets) {
-      const std::int32_t neighbour = index + offset;
-      FloodCell& value = cells[neighbour];
-      if (value == colour) {
-        value = FLOODED;
-        log[logged++] = logEntry(neighbour, colour);
-      } else if (value < QUEUED) {
-        if constexpr (FILING) {
-          waiting_[value].push_back(neighbour);
-        } else {
-          ++counted_[value];
-        }
-        value |= QUEUED;
-      }
-    }
+    visit(index + 1);
+    visit(index - 1);
+    visit(index - stride);
+    visit(index + stride);
   }
   logged_ = logged;
 }

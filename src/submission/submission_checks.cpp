@@ -3,6 +3,7 @@
 #include "../check/assertion.h"
 #include "../testset/task_name.h"
 #include "../text/leading_int.h"
+#include "../text/quoted_line.h"
 
 namespace {
 
@@ -20,15 +21,16 @@ std::string checkSubmissionHeader(std::istream& submission, LineCounter& lineCou
   }
   if (!scanLeadingInt(line)) {
     failCheck(Check::ContestantNumberNotNumber,
-              "v prvi vrstici bi morala biti stevilka tekmovalca, ne pa " + Q + line + Q);
+              quotedLine("v prvi vrstici bi morala biti stevilka tekmovalca, ne pa ", line));
   }
 
   std::string contestantNumber = line;
   lineCounter = 2;
   if (!readLine(submission, line)) failCheck(Check::SubmissionTaskLineMissing, "manjka druga vrstica");
   if (line != TASK_NAME) {
-    failCheck(Check::SubmissionTaskNameWrong, "v drugi vrstici bi moral biti niz " + Q +
-                                                  std::string(TASK_NAME) + Q + ", ne pa " + Q + line + Q);
+    failCheck(
+        Check::SubmissionTaskNameWrong,
+        quotedLine("v drugi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa ", line));
   }
   return contestantNumber;
 }
@@ -47,8 +49,9 @@ const TestCase& findAnsweredTestCase(const TestSet& testSet, const std::string& 
   const auto scanned = scanLeadingInt(line);
   if (!scanned) {
     failCheck(Check::SectionNumberNotNumber,
-              "v " + toDecimal(lineNumber) + ". vrstici bi morala biti stevilka testnega primera, ne pa " +
-                  Q + line + Q);
+              quotedLine(
+                  "v " + toDecimal(lineNumber) + ". vrstici bi morala biti stevilka testnega primera, ne pa ",
+                  line));
   }
   number = *scanned;
   // The test set numbers its cases 1, 2, ... in file order, so the first

@@ -8,6 +8,7 @@
 #include "../check/assertion.h"
 #include "../text/leading_int.h"
 #include "../text/numbers.h"
+#include "../text/quoted_line.h"
 
 namespace {
 
@@ -86,9 +87,8 @@ void readTestCase(TestCase& testCase, LineBuffer& input, LineCounter& lineCounte
   // readBlockLine has just filled the line, which the analyser does not see.
   // cppcheck-suppress knownConditionTrueFalse
   if (!line.empty()) {
-    failCheck(
-        Check::BlockEmptyLineNotEmpty,
-        "vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa " + Q + std::string(line) + Q);
+    failCheck(Check::BlockEmptyLineNotEmpty,
+              quotedLine("vrstica " + toDecimal(lineCounter) + " bi morala biti prazna, ne pa ", line));
   }
 
   readBlockLine(input, line, lineCounter, Check::BlockNumberLineMissing);
@@ -116,8 +116,9 @@ void readWholeTestSet(LineBuffer& input, TestSet& testSet, LineCounter& lineCoun
   lineCounter = 1;
   if (!input.next(line)) failCheck(Check::TaskNameLineMissing, "manjka prva vrstica z imenom naloge");
   if (line != TASK_NAME) {
-    failCheck(Check::TaskNameWrong, "v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q +
-                                        ", ne pa " + Q + std::string(line) + Q);
+    failCheck(
+        Check::TaskNameWrong,
+        quotedLine("v prvi vrstici bi moral biti niz " + Q + std::string(TASK_NAME) + Q + ", ne pa ", line));
   }
 
   lineCounter = 2;
@@ -127,7 +128,7 @@ void readWholeTestSet(LineBuffer& input, TestSet& testSet, LineCounter& lineCoun
   const auto count = scanLeadingInt(line);
   if (!count || *count < 1) {
     failCheck(Check::CaseCountInvalid,
-              "v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa " + Q + std::string(line) + Q);
+              quotedLine("v drugi vrstici bi moralo biti stevilo testnih primerov, ne pa ", line));
   }
 
   // Nothing is reserved from the announced count: the file may end long before.

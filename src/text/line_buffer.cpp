@@ -16,20 +16,20 @@ bool LineBuffer::next(std::string_view& line) {
   while (true) {
     const char* lineEnd = nullptr;
     if (searched < end_) {
-      lineEnd = static_cast<const char*>(std::memchr(buffer_.data() + searched, '\n', end_ - searched));
+      lineEnd = static_cast<const char*>(std::memchr(buffer_.get() + searched, '\n', end_ - searched));
     }
     if (lineEnd != nullptr) {
-      const auto at = static_cast<std::size_t>(lineEnd - buffer_.data());
+      const auto at = static_cast<std::size_t>(lineEnd - buffer_.get());
       std::size_t length = at - begin_;
       if (length > 0 && buffer_[at - 1] == '\r') --length;
-      line = std::string_view(buffer_.data() + begin_, length);
+      line = std::string_view(buffer_.get() + begin_, length);
       begin_ = at + 1;
       return true;
     }
     if (ended_) {
       // A last line without a line end, or none at all.
       if (begin_ == end_) return false;
-      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      line = std::string_view(buffer_.get() + begin_, end_ - begin_);
       begin_ = end_;
       return true;
     }
@@ -42,11 +42,20 @@ bool LineBuffer::next(std::string_view& line) {
 // buffer grows only for a line longer than it.
 void LineBuffer::fill() {
   const std::size_t kept = end_ - begin_;
-  if (kept > 0 && begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+  if (kept > 0 && begin_ > 0) std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
   begin_ = 0;
   end_ = kept;
-  if (buffer_.size() < kept + BLOCK) buffer_.resize(std::max(kept + BLOCK, 2 * buffer_.size()));
-  const std::size_t got = readBytes(input_, buffer_.data() + end_, buffer_.size() - end_);
+  if (room_ < kept + BLOCK) grow(std::max(kept + BLOCK, 2 * room_));
+  const std::size_t got = readBytes(input_, buffer_.get() + end_, room_ - end_);
   end_ += got;
   if (got == 0) ended_ = true;
+}
+
+// Only the kept bytes are copied: the pages of the new room that no read
+// reaches are never touched.
+void LineBuffer::grow(std::size_t room) {
+  auto grown = std::make_unique_for_overwrite<char[]>(room);
+  if (end_ > 0) std::memcpy(grown.get(), buffer_.get(), end_);
+  buffer_ = std::move(grown);
+  room_ = room;
 }

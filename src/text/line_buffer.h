@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 // Reads a stream's lines exactly as readLine does (line ends, CR LF pairs, a
 // last line without its end, the missing line), but a large block at a time,
@@ -19,9 +19,13 @@ class LineBuffer {
 
  private:
   void fill();
+  void grow(std::size_t room);
 
   std::istream& input_;
-  std::vector<char> buffer_;
+  // Not a vector: growing one clears its new room, which faults in every
+  // page of it even where no byte will be read (a huge line's last doubling).
+  std::unique_ptr<char[]> buffer_;
+  std::size_t room_ = 0;
   std::size_t begin_ = 0;  // the next line's first byte
   std::size_t end_ = 0;    // the end of the bytes read
   bool ended_ = false;     // the stream gives no more bytes

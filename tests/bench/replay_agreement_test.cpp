@@ -11,7 +11,9 @@
 #include "border_walk_replay.h"
 #include "check/assertion.h"
 #include "common/random_source.h"
+#include "minimal_flood.h"
 #include "solve/solvers.h"
+#include "submission/first_flood.h"
 #include "submission/framed_grid.h"
 #include "submission/solution.h"
 #include "view_stream.h"
@@ -175,6 +177,27 @@ TEST(ReplayAgreement, BorderWalkWorkIsForetoldExactly) {
     }
     if (prefix > 0) {
       EXPECT_LT(borderWork[prefix - 1], budget) << "round " << round;
+    }
+  }
+}
+
+// The limit table's minimal flood does the replay's work and no less: from
+// the top-left cell it reaches every cell, as the first flood and the moves
+// of a finished section do; from the first flood's waiting cells, every cell
+// the first flood left; and so in every flood, also past its stamps' wrap.
+TEST(ReplayAgreement, MinimalFloodReachesTheCellsTheReplayFloods) {
+  RandomSource random(17);
+  for (int round = 0; round < 200; ++round) {
+    const TestCase grid = randomGrid(random);
+    const auto cells = static_cast<std::size_t>(grid.w) * static_cast<std::size_t>(grid.h);
+    MinimalFlood whole(framedGrid(grid), grid.w);
+    const FirstFlood first = computeFirstFlood(grid);
+    MinimalFlood rest(first.cells, grid.w);
+    const std::int32_t topLeft[1] = {framedIndex(grid.w, 0, 0)};
+    for (int flood = 0; flood < 300; ++flood) {
+      ASSERT_EQ(whole.flood(topLeft), cells) << "round " << round << ", flood " << flood;
+      ASSERT_EQ(rest.flood(first.waiting), cells - static_cast<std::size_t>(first.floodedCount))
+          << "round " << round << ", flood " << flood;
     }
   }
 }

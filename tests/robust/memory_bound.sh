@@ -8,6 +8,9 @@
 #   + one framed working grid: 4 bytes x (w + 2) x (h + 2)
 #   + two copies of the longest line of either file
 #   + 8 MiB for the process itself, its buffers and the replay's lists
+# Then a 64 MiB task-name line, in either file, is quoted in the report: the
+# peak must stay below 4 times the line (its copies: the reader's buffer, the
+# message, the report).
 set -euo pipefail
 exe=$1
 generator=$2
@@ -48,4 +51,30 @@ for kind in serpentine comb; do
     failed=1
   fi
 done
+
+line=$((64 * mib))
+printf 'Barvotok\n1\n\n1\n1 1 1\n1\n' > small-input.txt
+printf '123456\nBarvotok\n1\n0\n\n' > small-submission.txt
+{ head -c "$line" /dev/zero | tr '\0' x; printf '\n1\n'; } > long-input.txt
+{ printf '123456\n'; head -c "$line" /dev/zero | tr '\0' x; printf '\n'; } > long-submission.txt
+# name, test set, submission, the report's check line
+while read -r name input submission check; do
+  /usr/bin/time -v "$exe" eval "$input" "$submission" report.txt 2> time.txt
+  if [ "$(head -c 28 report.txt)" != "Napaka [Zvn22Barvotok:$check]: " ] ||
+    [ "$(stat -c %s report.txt)" -le "$line" ]; then
+    echo "FAIL $name: the report does not quote the line: $(head -c 100 report.txt)"
+    failed=1
+    continue
+  fi
+  peak=$(( $(awk -F': ' '/Maximum resident set size/ { print $2 }' time.txt) * 1024 ))
+  awk -v name="$name" -v peak="$peak" -v line="$line" -v mib="$mib" 'BEGIN {
+    printf "%s: peak %.1f MiB, %.2f times the line\n", name, peak / mib, peak / line }'
+  if [ "$peak" -ge $((4 * line)) ]; then
+    echo "FAIL $name: a quoted line takes 4 times its length or more"
+    failed=1
+  fi
+done << 'CASES'
+test-set-task-name long-input.txt small-submission.txt 112
+submission-task-name small-input.txt long-submission.txt 223
+CASES
 exit "$failed"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/failing_stream.h"
+#include "text/line_buffer.h"
 
 namespace {
 
@@ -19,22 +20,44 @@ std::vector<std::string> allLines(const std::string& bytes) {
   return lines;
 }
 
+// The same lines through the block reader, which hands them out in place.
+std::vector<std::string> allBufferedLines(const std::string& bytes) {
+  std::istringstream input(bytes);
+  LineBuffer buffer(input);
+  std::vector<std::string> lines;
+  std::string_view line;
+  while (buffer.next(line)) lines.emplace_back(line);
+  return lines;
+}
+
 struct LineCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
 
 void PrintTo(const LineCase& lineCase, std::ostream* out) {
-  *out << ::testing::PrintToString(lineCase.bytes);
+  // Megabytes of a long line would bury the failure: those show their length.
+  constexpr std::size_t SHOWN = 80;
+  if (lineCase.bytes.size() > SHOWN) {
+    *out << lineCase.bytes.size() << " bytes";
+  } else {
+    *out << ::testing::PrintToString(lineCase.bytes);
+  }
 }
 
 class LineSplitting : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineSplitting, GivesTheLinesWithoutTheirEnds) {
   EXPECT_EQ(allLines(GetParam().bytes), GetParam().lines);
+  EXPECT_EQ(allBufferedLines(GetParam().bytes), GetParam().lines);
 }
 
 using namespace std::string_literals;
+
+// The block reader reads 1 MiB at a time: lines across and beyond a block.
+constexpr std::size_t BLOCK = std::size_t{1} << 20;
+const std::string JUST_BELOW_A_BLOCK(BLOCK - 1, 'a');
+const std::string THREE_BLOCKS_AND_MORE(3 * BLOCK + 5, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LineSplitting,
@@ -49,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"A\r", {"A\r"}},            // a CR at the end of the file stays
                       LineCase{"\r\n\r\n", {"", ""}},      //
                       LineCase{"a\0b\n\xff\x80\n"s, {"a\0b"s, "\xff\x80"}},  // any byte, NUL included
-                      LineCase{" x \t\n", {" x \t"}}));                      // nothing is trimmed
+                      LineCase{" x \t\n", {" x \t"}},                        // nothing is trimmed
+                      // CR and LF on either side of the first block's end
+                      LineCase{JUST_BELOW_A_BLOCK + "\r\nB", {JUST_BELOW_A_BLOCK, "B"}},
+                      // a line longer than the buffer, which grows, and lines after it
+                      LineCase{"A\n" + THREE_BLOCKS_AND_MORE + "\r\nB\n", {"A", THREE_BLOCKS_AND_MORE, "B"}},
+                      LineCase{THREE_BLOCKS_AND_MORE, {THREE_BLOCKS_AND_MORE}}));
 
 TEST(ReadLine, KeepsFailingAfterTheEnd) {
   std::istringstream input("A");
