@@ -13,10 +13,15 @@
 
 bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure) {
   ToolInput input(name);
+  return readCheckedTestSet(input.stream(), name, testSet, failure);
+}
+
+bool readCheckedTestSet(std::istream& input, const std::string& name, TestSet& testSet,
+                        std::string* failure) {
   std::optional<std::string> readError;  // the outcome would hide it as an unexpected error
   const EvaluationOutcome outcome = outcomeOf([&] {
     try {
-      readTestSet(input.stream(), testSet);
+      readTestSet(input, testSet);
     } catch (const ReadError& error) {
       readError = error.what();
       throw;

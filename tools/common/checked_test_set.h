@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <string>
 
 #include "testset/test_case.h"
@@ -10,6 +11,10 @@
 // given. Whether it passed. Throws FileError when the file cannot be opened
 // or a read fails.
 bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure = nullptr);
+
+// The same over a stream already open on the file `name`.
+bool readCheckedTestSet(std::istream& input, const std::string& name, TestSet& testSet,
+                        std::string* failure = nullptr);
 
 // Shows an evaluator's report on standard error a line at a time, every byte
 // outside printable ASCII escaped and long lines cut: a report quotes the

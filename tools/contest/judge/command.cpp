@@ -3,11 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <thread>
 
 #include "common/checked_test_set.h"
+#include "common/input_file.h"
 #include "common/output_file.h"
 #include "common/progress.h"
 #include "common/tool_frame.h"
@@ -73,10 +76,8 @@ class JudgeRun {
     // A test set already in the database passed its checks when it came.
     SharedTestSet shared;
     if (!known || !pending.empty()) {
-      if (!readCheckedTestSet(options_.input, shared.testSet)) return 1;
+      if (!readTestSetAsHashed(shared.testSet, testSetDigest)) return 1;
       shared.prepareFirstFloods();
-      // Read in full, yet not hashed: it could not be read twice alike.
-      if (!testSetDigest) throw FileError{"cannot read '" + options_.input + "'"};
     }
     prepareReportsFolder();
     if (!results) results.emplace(ResultsDatabase::create(options_.results));
@@ -94,6 +95,24 @@ class JudgeRun {
   }
 
  private:
+  // Reads the test set once more, hashing the very bytes that are read: the
+  // verdicts are kept under the test set's hash, so it must be the hash of
+  // the test set judged against. False when it fails its checks.
+  bool readTestSetAsHashed(TestSet& testSet, const std::optional<FileDigest>& listed) const {
+    HashedFile file(options_.input);
+    if (file.error() != 0)
+      throw FileError{"cannot open " + shownFileName(options_.input) + ": " + std::strerror(file.error())};
+    if (!readCheckedTestSet(file.stream(), options_.input, testSet)) return false;
+    const std::optional<FileDigest> read = file.finish();
+    if (!read || !listed)
+      throw readFailure(options_.input, std::strerror(file.error() != 0 ? file.error() : EIO));
+    if (read->hash != listed->hash) {
+      throw FileError{"the test set " + shownFileName(options_.input) +
+                      " changed while it was read; nothing was judged: run the judge again"};
+    }
+    return true;
+  }
+
   // Made if missing; a folder that cannot take the reports stops the run
   // before anything is judged.
   void prepareReportsFolder() const {

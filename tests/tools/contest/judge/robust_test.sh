@@ -44,6 +44,17 @@ check "changed while judged: the re-run judges it as it now is" test $status -eq
 "$evaluator" eval input.txt subs/b.txt expected.report
 check "changed while judged: its report is the evaluator's" cmp -s expected.report changed-reports/b.txt.report
 
+# 1b. A test set replaced after it was hashed: its hash would name the
+#     verdicts of another test set, so nothing is judged or recorded.
+"$gen" -n 2 --width 30 --height 20 --seed 6 -o other-input.txt
+cp input.txt moving-input.txt
+SECOND_OPEN_FILE=moving-input.txt SECOND_OPEN_CONTENT=other-input.txt LD_PRELOAD=$second_open_shim \
+  "$contest" judge moving-input.txt subs -d moving.db -j 1 >out.txt 2>err.txt
+status=$?
+check "test set changed while read: exit 1" test $status -eq 1
+check "test set changed while read: said so" grep -q "^barvotok-contest judge: the test set 'moving-input.txt' changed while it was read; nothing was judged: run the judge again$" err.txt
+check "test set changed while read: nothing recorded" test ! -e moving.db
+
 # 2. A read error while judging: named with its error, exit 1, no
 #    contestant's failure counted, judged by the next run.
 cp b-original.txt subs/b.txt
