@@ -1,5 +1,8 @@
 #include "contest/database/results_database.h"
 
+#include <chrono>
+#include <thread>
+
 #include "contest/database/file_header.h"
 #include "contest/database/schema.h"
 #include "contest/database/verdict_text.h"
@@ -47,8 +50,23 @@ void ResultsDatabase::prepareForWriting() {
   }
   // WAL: readers (standings) never block the judge; NORMAL: a commit survives
   // the process being killed, only a power cut may lose the latest ones.
-  connection_.execute("PRAGMA journal_mode = WAL");
+  switchToWal();
   connection_.execute("PRAGMA synchronous = NORMAL");
+}
+
+// Switching a file to WAL mode takes it whole for a moment, and SQLite
+// answers "locked" at once, without waiting, while another judge has it
+// open at that moment (two judges that create one database together), so
+// the switch is tried again for as long as a commit is waited for.
+void ResultsDatabase::switchToWal() {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (sqlite3_exec(connection_.handle(), "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr) !=
+         SQLITE_OK) {
+    if ((sqlite3_errcode(connection_.handle()) & 0xff) != SQLITE_BUSY ||
+        std::chrono::steady_clock::now() > giveUp)
+      connection_.fail("cannot write");
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 bool ResultsDatabase::knowsTestSet(const ContentHash& testSet) {

@@ -47,6 +47,7 @@ class ResultsDatabase {
   void close();
 
  private:
+  void switchToWal();
   ResultsDatabase(const std::string& path, int flags, bool empty);
   void insertSubmissions(const ContentHash& testSet, const std::vector<SubmissionRecord>& files);
   // Runs `change` in one transaction, rolled back if it throws.
