@@ -30,7 +30,7 @@ const std::string_view JUDGE_HELP =
     "     next run); or the log could not be folded back into RESULTS\n"
     "  2  a bad command line\n"
     "  128+N  stopped by signal N (SIGINT 130, SIGTERM 143) between submissions;\n"
-    "     a re-run finishes the job\n";
+    "         a re-run finishes the job\n";
 
 ShardChoice parseShard(std::string_view text) {
   const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};
