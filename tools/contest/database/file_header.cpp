@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/file_error.h"
 #include "contest/database/schema.h"
 #include "contest/database/sqlite.h"
 
@@ -37,7 +38,7 @@ std::size_t readHeader(const std::string& path, int file, std::array<unsigned ch
     if (count < 0) {
       const int error = errno;
       ::close(file);
-      throw DatabaseError{"cannot read '" + path + "': " + std::strerror(error)};
+      throw DatabaseError{"cannot read " + shownFileName(path) + ": " + std::strerror(error)};
     }
     if (count == 0) break;
     got += static_cast<std::size_t>(count);
@@ -51,13 +52,12 @@ ResultsFileKind inspectResultsFile(const std::string& path) {
   const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (file < 0) {
     if (errno == ENOENT) return ResultsFileKind::Absent;
-    throw DatabaseError{"cannot open '" + path + "': " + std::strerror(errno)};
+    throw DatabaseError{"cannot open " + shownFileName(path) + ": " + std::strerror(errno)};
   }
-  const std::string notOurs = "'" + path + "' is not a results database of barvotok-contest";
   struct stat status {};
   if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(file);
-    throw DatabaseError{notOurs};
+    throw notAResultsDatabase(path);
   }
   std::array<unsigned char, HEADER_SIZE> header{};
   const std::size_t size = readHeader(path, file, header);
@@ -65,12 +65,16 @@ ResultsFileKind inspectResultsFile(const std::string& path) {
   if (size == 0) return ResultsFileKind::Empty;
   if (size < HEADER_SIZE || std::memcmp(header.data(), MAGIC.data(), MAGIC.size()) != 0 ||
       bigEndianAt(header, APPLICATION_ID_AT) != RESULTS_APPLICATION_ID) {
-    throw DatabaseError{notOurs};
+    throw notAResultsDatabase(path);
   }
   const std::int64_t version = bigEndianAt(header, USER_VERSION_AT);
   if (version != RESULTS_SCHEMA_VERSION) {
-    throw DatabaseError{"'" + path + "' has results of schema version " + std::to_string(version) +
+    throw DatabaseError{shownFileName(path) + " has results of schema version " + std::to_string(version) +
                         "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION)};
   }
   return ResultsFileKind::Ours;
+}
+
+DatabaseError notAResultsDatabase(const std::string& path) {
+  return DatabaseError{shownFileName(path) + " is not a results database of barvotok-contest"};
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "contest/database/sqlite.h"
+
 // What a path holds, told from its first bytes before SQLite ever opens it,
 // so that a file that is not ours is left byte for byte as it was, with no
 // journal or log created or folded beside it.
@@ -15,3 +17,6 @@ enum class ResultsFileKind {
 // user version at their fixed offsets. Throws DatabaseError for a file that
 // is not a results database of this version, or cannot be opened or read.
 ResultsFileKind inspectResultsFile(const std::string& path);
+
+// The error for a file that is not a results database of this tool.
+DatabaseError notAResultsDatabase(const std::string& path);

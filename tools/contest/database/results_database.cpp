@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "common/file_error.h"
 #include "contest/database/file_header.h"
 #include "contest/database/schema.h"
 #include "contest/database/verdict_text.h"
@@ -46,7 +47,7 @@ void ResultsDatabase::prepareForWriting() {
   }
   if (connection_.number("PRAGMA application_id") != RESULTS_APPLICATION_ID ||
       connection_.number("PRAGMA user_version") != RESULTS_SCHEMA_VERSION) {
-    throw DatabaseError{"'" + connection_.path() + "' is not a results database of barvotok-contest"};
+    throw notAResultsDatabase(connection_.path());
   }
   // WAL: readers (standings) never block the judge; NORMAL: a commit survives
   // the process being killed, only a power cut may lose the latest ones.
@@ -164,8 +165,8 @@ void ResultsDatabase::close() {
   // Busy: another process still uses the file, and the last one to close it folds the log.
   if (code != SQLITE_BUSY && (code != SQLITE_OK || logged != folded)) {
     const std::string& path = connection_.path();
-    throw DatabaseError{"cannot fold the log '" + path + "-wal' back into '" + path +
-                        "': " + sqlite3_errmsg(connection_.handle()) +
+    throw DatabaseError{"cannot fold the log " + shownFileName(path + "-wal") + " back into " +
+                        shownFileName(path) + ": " + sqlite3_errmsg(connection_.handle()) +
                         "; the two files together hold every verdict: keep them together, and run "
                         "the judge again where there is room to fold them"};
   }

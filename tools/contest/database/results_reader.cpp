@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/file_error.h"
 #include "contest/database/file_header.h"
 #include "contest/database/verdict_text.h"
 
@@ -47,10 +48,10 @@ std::string fileUri(const std::string& path, const char* parameters) {
 Connection openChecked(const std::string& path, bool shared, std::optional<struct stat>& immutableFile) {
   const ResultsFileKind kind = inspectResultsFile(path);
   if (kind == ResultsFileKind::Absent) {
-    throw DatabaseError{"cannot open results database '" + path + "': " + std::strerror(ENOENT)};
+    throw DatabaseError{"cannot open results database " + shownFileName(path) + ": " + std::strerror(ENOENT)};
   }
   if (kind == ResultsFileKind::Empty) {
-    throw DatabaseError{"'" + path + "' is not a results database of barvotok-contest"};
+    throw notAResultsDatabase(path);
   }
   if (!shared && !statusOf(path + "-wal")) {
     immutableFile = statusOf(path);
@@ -126,8 +127,9 @@ std::map<ContentHash, ReadVerdict> ResultsReader::verdicts(const ContentHash& te
     read.emplace(rows.bytes(0), std::move(verdict));
   }
   const auto badRow = [&](const ContentHash& content, const std::string& fault) {
-    return DatabaseError{"'" + path() + "' holds a verdict that the judge never writes, for content " +
-                         content + ": " + fault};
+    return DatabaseError{shownFileName(path()) +
+                         " holds a verdict that the judge never writes, for content " + content + ": " +
+                         fault};
   };
   Statement sections(connection_,
                      "SELECT submission_hash, position, test_case, moves FROM sections WHERE test_set = ?1 "

@@ -1,12 +1,15 @@
 #include "contest/database/sqlite.h"
 
+#include "common/file_error.h"
+
 Connection::Connection(const std::string& path, int flags, const std::string& uri) : path_(path) {
   sqlite3* opened = nullptr;
   const int code = sqlite3_open_v2(uri.empty() ? path.c_str() : uri.c_str(), &opened,
                                    flags | (uri.empty() ? 0 : SQLITE_OPEN_URI), nullptr);
   handle_.reset(opened);
   if (code != SQLITE_OK) {
-    if (opened == nullptr) throw DatabaseError{"cannot open '" + path + "': " + sqlite3_errstr(code)};
+    if (opened == nullptr)
+      throw DatabaseError{"cannot open " + shownFileName(path) + ": " + sqlite3_errstr(code)};
     fail("cannot open");
   }
   // A commit of another process is waited for, not failed on.
@@ -31,7 +34,7 @@ std::int64_t Connection::number(std::string_view sql) const {
 }
 
 void Connection::fail(std::string_view doing) const {
-  throw DatabaseError{std::string(doing) + " '" + path_ + "': " + sqlite3_errmsg(handle())};
+  throw DatabaseError{std::string(doing) + " " + shownFileName(path_) + ": " + sqlite3_errmsg(handle())};
 }
 
 void Connection::close() {

@@ -121,7 +121,7 @@ class JudgeRun {
     ::mkdir(folder.c_str(), 0777);
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(folder.c_str(), W_OK) != 0) {
-      throw FileError{"cannot write reports into '" + folder + "'"};
+      throw FileError{"cannot write reports into " + shownFileName(folder)};
     }
   }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "common/checked_test_set.h"
+#include "common/file_error.h"
 #include "common/output_file.h"
 #include "common/tool_frame.h"
 #include "contest/standings/input.h"
@@ -37,7 +38,7 @@ int run(const StandingsOptions& options) {
   const StandingsResults results = readStandingsResults(options.results, testSetHash);
   if (!references.empty() && references.front().fewestMoves.size() != results.testCases.size()) {
     throw StandingsError("the results record " + std::to_string(results.testCases.size()) +
-                         " test cases for the test set of '" + *options.input + "'");
+                         " test cases for the test set of " + shownFileName(*options.input));
   }
   if (results.unjudged > 0) {
     std::cerr << TOOL << ": " << results.unjudged

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "common/escaped_bytes.h"
+#include "common/file_error.h"
 #include "contest/database/results_reader.h"
 #include "contest/database/verdict_text.h"
 
@@ -73,8 +74,8 @@ void readDatabase(const ResultsReader& database, const std::string& testSet, std
   for (const auto& [path, hash] : database.submissions(testSet)) {
     const auto [place, inserted] = hashByPath.emplace(path, hash);
     if (!inserted && place->second != hash) {
-      throw StandingsError("submission '" + place->first +
-                           "' was judged with different contents in two results databases");
+      throw StandingsError("submission " + shownFileName(place->first) +
+                           " was judged with different contents in two results databases");
     }
   }
   const auto key = [](const StandingsSubmission& s) { return std::tie(s.verdict, s.message, s.contestant); };

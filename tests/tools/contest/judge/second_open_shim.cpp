@@ -42,28 +42,34 @@ int opened(int file, bool failing) {
   return file;
 }
 
+using OpenCall = int (*)(const char*, int, ...);
+
+// Opens through the C library's own `real` call, the second opening of the chosen file watched.
+int openWatched(OpenCall real, const char* path, int flags, mode_t mode) {
+  const bool failing = secondOpening(path);
+  return opened(real(path, flags, mode), failing);
+}
+
 }  // namespace
 
 extern "C" {
 
 int open(const char* path, int flags, ...) {
-  static const auto real = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open"));
+  static const auto real = reinterpret_cast<OpenCall>(dlsym(RTLD_NEXT, "open"));
   va_list arguments;
   va_start(arguments, flags);
   const auto mode = static_cast<mode_t>(va_arg(arguments, int));
   va_end(arguments);
-  const bool failing = secondOpening(path);
-  return opened(real(path, flags, mode), failing);
+  return openWatched(real, path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
-  static const auto real = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open64"));
+  static const auto real = reinterpret_cast<OpenCall>(dlsym(RTLD_NEXT, "open64"));
   va_list arguments;
   va_start(arguments, flags);
   const auto mode = static_cast<mode_t>(va_arg(arguments, int));
   va_end(arguments);
-  const bool failing = secondOpening(path);
-  return opened(real(path, flags, mode), failing);
+  return openWatched(real, path, flags, mode);
 }
 
 FILE* fopen(const char* path, const char* mode) {
