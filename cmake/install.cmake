@@ -1,5 +1,6 @@
 # Install rules: the evaluator and the four tools into bin, a man page for
-# each into man/man1, the README into the doc folder. The tools' pages are
+# each into man/man1, the README into the doc folder, the contestant's page
+# into share/barvotok. The tools' pages are
 # written by help2man from their --help and --version; the evaluator's, whose
 # command line is fixed, is written by hand (docs/man/Zvn22Barvotok.1).
 set(CMAKE_INSTALL_DOCDIR share/doc/barvotok CACHE PATH "Documentation folder")
@@ -7,6 +8,17 @@ include(GNUInstallDirs)
 
 set(BARVOTOK_TOOLS barvotok-gen barvotok-solve barvotok-visualise barvotok-contest)
 install(TARGETS Zvn22Barvotok ${BARVOTOK_TOOLS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The contestant's page comes from the web build (cmake --workflow --preset
+# web), a build of its own; the package preset makes it first.
+set(BARVOTOK_WEB_BUILD ${PROJECT_SOURCE_DIR}/build/web CACHE PATH "The web build whose page is installed")
+option(BARVOTOK_BUILD_WEB "Make the web build (and so the contestant's page) as a part of this one" OFF)
+if(BARVOTOK_BUILD_WEB)
+  add_custom_target(web_build ALL
+                    COMMAND ${CMAKE_COMMAND} --workflow --preset web
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    COMMENT "The web build: the contestant's page")
+endif()
+install(FILES ${BARVOTOK_WEB_BUILD}/barvotok.html DESTINATION ${CMAKE_INSTALL_DATADIR}/barvotok OPTIONAL)
 file(GLOB LICENCE_FILES ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${LICENCE_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -34,3 +34,5 @@ install_wanted
 
 # The visualiser's browser test: chromium and playwright-core.
 bash tests/tools/visualise/install-browser-deps.sh
+# The web build: emscripten.
+bash scripts/install-web-deps.sh

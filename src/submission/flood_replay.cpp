@@ -7,7 +7,7 @@ void FloodReplay::begin(std::span<FloodCell> cells, std::int32_t w, std::int32_t
   cells_ = cells.data();
   cellCount_ = cells.size();
   if (logRoom_ < cells.size()) {
-    log_ = std::make_unique_for_overwrite<std::uint32_t[]>(cells.size());
+    log_.reset(new std::uint32_t[cells.size()]);  // uninitialised: every turn writes before it reads
     logRoom_ = cells.size();
   }
   w_ = w;

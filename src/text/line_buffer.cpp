@@ -54,7 +54,8 @@ void LineBuffer::fill() {
 // Only the kept bytes are copied: the pages of the new room that no read
 // reaches are never touched.
 void LineBuffer::grow(std::size_t room) {
-  auto grown = std::make_unique_for_overwrite<char[]>(room);
+  // new[] without () leaves the bytes uninitialised, as the room wants.
+  std::unique_ptr<char[]> grown(new char[room]);
   if (end_ > 0) std::memcpy(grown.get(), buffer_.get(), end_);
   buffer_ = std::move(grown);
   room_ = room;

@@ -17,6 +17,11 @@ programs="Zvn22Barvotok barvotok-contest barvotok-gen barvotok-solve barvotok-vi
 check "the project names its version" test -n "$version"
 check "bin holds the five programs" test "$(ls "$scratch/prefix/bin" | tr '\n' ' ')" = "$programs "
 check "the README is in the doc folder" cmp -s "$scratch/prefix/share/doc/barvotok/README.md" "$source_dir/README.md"
+# The contestant's page, where the web build made it (scripts/test.sh does).
+web_page=$source_dir/build/web/barvotok.html
+if [ -f "$web_page" ]; then
+  check "the contestant's page is in share/barvotok" cmp -s "$scratch/prefix/share/barvotok/barvotok.html" "$web_page"
+fi
 
 for program in $programs; do
   page=$scratch/prefix/share/man/man1/$program.1.gz

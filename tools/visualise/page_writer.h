@@ -1,19 +1,8 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 
-#include "visualise/section_view.h"
-
-// What the page says about where the section came from.
-struct PageSources {
-  std::string inputName;
-  std::string submissionName;
-};
-
-// The data the page draws, as one JSON object: numbers, and every byte
-// string (grid, moves, the recorded replay, texts) in base64.
-std::string pageData(const SectionView& view, const PageSources& sources);
+#include "visualise/page_data.h"
 
 // Writes the self-contained page: markup, data and script in one file.
 void writePage(std::ostream& out, const SectionView& view, const PageSources& sources);

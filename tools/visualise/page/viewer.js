@@ -1,9 +1,11 @@
 "use strict";
-// The page of barvotok-visualise. The tool embeds the grid, the moves, the
-// evaluator's verdict and what the evaluator's replay recorded: the turn
-// that flooded each cell and the count of cells each step absorbed. The page
+// The replay viewer of barvotok-visualise's page and of the contestant's
+// page. Its data (pageData in tools/visualise) holds the grid, the moves, the
+// evaluator's verdict and what the evaluator's replay recorded: the turn that
+// flooded each cell and the count of cells each step absorbed. The viewer
 // only draws them; it never plays a move itself. All that changes while the
-// page is open lives in one state object, `viewer`, passed to each function.
+// page is open lives in one state object, `viewer`, passed to each function;
+// `open` shows another section in the same controls.
 (function () {
   const $ = (id) => document.getElementById(id);
 
@@ -123,7 +125,8 @@
       section.h + ", " + data.b + " colours";
     $("source").textContent = "Section " + data.section + " (line " + data.sectionLine + ") of " +
       textOf(data.submissionName) + ", test set " + textOf(data.inputName);
-    $("verdict").classList.add(verdict.passed ? "passed" : "failed");
+    $("verdict").classList.toggle("passed", verdict.passed);
+    $("verdict").classList.toggle("failed", !verdict.passed);
     $("verdict-state").textContent = verdict.passed ? "Passed" : "Failed";
     $("verdict-check").textContent = verdict.passed ? "" : "at check line " + verdict.checkLine;
     $("verdict-report").textContent = textOf(verdict.report);
@@ -220,7 +223,9 @@
   }
 
   function describeCell(viewer, event) {
-    const { grid, section } = viewer, box = grid.canvas.getBoundingClientRect();
+    const { grid, section } = viewer;
+    if (!section) return;
+    const box = grid.canvas.getBoundingClientRect();
     const x = Math.floor((event.clientX - box.left) * grid.canvas.width / box.width / grid.scale);
     const y = Math.floor((event.clientY - box.top) * grid.canvas.height / box.height / grid.scale);
     if (x < 0 || y < 0 || x >= section.w || y >= section.h) return;
@@ -343,6 +348,7 @@
 
   function show(viewer, target) {
     const section = viewer.section;
+    if (!section) return;  // no section opened yet
     viewer.position = Math.max(0, Math.min(section.last, Math.round(target)));
     $("slider").value = String(viewer.position);
     drawGrid(viewer.grid, section, viewer.position);
@@ -374,7 +380,7 @@
   }
 
   function play(viewer) {
-    if (viewer.section.last === 0) return;
+    if (!viewer.section || viewer.section.last === 0) return;
     if (viewer.position >= viewer.section.last) show(viewer, 0);
     restartClock(viewer);
     setPlaying(viewer, true);
@@ -393,10 +399,11 @@
 
   // ---- The controls. ----
 
-  function setUpSpeeds(viewer) {
+  function chooseSpeed(viewer) {
     const speed = $("speed");
     // About ten seconds for the whole replay.
     const wanted = SPEEDS.find((s) => s * 10 >= viewer.section.last) || SPEEDS[SPEEDS.length - 1];
+    speed.replaceChildren();
     for (const s of SPEEDS) {
       const option = document.createElement("option");
       option.value = String(s);
@@ -404,35 +411,38 @@
       option.selected = s === wanted;
       speed.appendChild(option);
     }
-    speed.addEventListener("change", () => { if (viewer.player.playing) restartClock(viewer); });
   }
 
   function setUpButtons(viewer) {
-    const last = viewer.section.last, slider = $("slider");
-    slider.max = String(last);
+    const slider = $("slider");
     slider.addEventListener("input", () => jump(viewer, Number(slider.value)));
     $("first").addEventListener("click", () => jump(viewer, 0));
     $("back").addEventListener("click", () => jump(viewer, viewer.position - 1));
     $("forward").addEventListener("click", () => jump(viewer, viewer.position + 1));
-    $("last").addEventListener("click", () => jump(viewer, last));
+    $("last").addEventListener("click", () => jump(viewer, viewer.section.last));
     $("play").addEventListener("click", () => togglePlay(viewer));
-    $("move-total").textContent = String(last);
-    $("cell-total").textContent = String(viewer.section.cellCount);
+    $("speed").addEventListener("change", () => { if (viewer.player.playing) restartClock(viewer); });
   }
 
   function setUpPointer(viewer) {
-    const chart = viewer.chart.canvas;
+    const chart = $("chart");
     chart.addEventListener("mousedown", (event) => jump(viewer, positionAtChart(viewer.chart, viewer.section, event)));
     chart.addEventListener("mousemove", (event) => {
       if (event.buttons & 1) show(viewer, positionAtChart(viewer.chart, viewer.section, event));
     });
-    viewer.grid.canvas.addEventListener("mousemove", (event) => describeCell(viewer, event));
+    $("grid").addEventListener("mousemove", (event) => describeCell(viewer, event));
   }
 
   const STEPS = { ArrowRight: 1, ArrowLeft: -1, PageDown: 100, PageUp: -100 };
 
+  // Keys typed into a field of the page are the field's.
+  function isField(target) {
+    return target instanceof HTMLSelectElement || target instanceof HTMLTextAreaElement ||
+      (target instanceof HTMLInputElement && target.type !== "range");
+  }
+
   function onKey(viewer, event) {
-    if (event.target instanceof HTMLSelectElement || event.ctrlKey || event.metaKey || event.altKey) return;
+    if (!viewer.section || isField(event.target) || event.ctrlKey || event.metaKey || event.altKey) return;
     if (event.key in STEPS) jump(viewer, viewer.position + STEPS[event.key] * (event.shiftKey ? 10 : 1));
     else if (event.key === "Home") jump(viewer, 0);
     else if (event.key === "End") jump(viewer, viewer.section.last);
@@ -443,32 +453,43 @@
 
   // ---- The page. ----
 
-  function start() {
-    const section = sectionOf(JSON.parse($("barvotok-data").textContent));
-    showVerdict(section);
-    const viewer = {
-      section, grid: gridOf(section), chart: chartOf(section), position: 0,
-      player: { playing: false, since: 0, from: 0 },
-    };
-    setUpSpeeds(viewer);
+  // The controls are bound once; each section opened replaces what they show.
+  function createViewer() {
+    const viewer = { section: null, grid: null, chart: null, position: 0, player: { playing: false, since: 0, from: 0 } };
     setUpButtons(viewer);
     setUpPointer(viewer);
     // Capturing, so that the slider does not also move on the same key.
     document.addEventListener("keydown", (event) => onKey(viewer, event), true);
-    show(viewer, 0);
     return viewer;
   }
 
-  const viewer = start();
-  // For scripts and tests that drive the page.
+  function open(viewer, data) {
+    pause(viewer);
+    const section = sectionOf(data);
+    showVerdict(section);
+    Object.assign(viewer, { section, grid: gridOf(section), chart: chartOf(section), position: 0 });
+    chooseSpeed(viewer);
+    $("slider").max = String(section.last);
+    $("move-total").textContent = String(section.last);
+    $("cell-total").textContent = String(section.cellCount);
+    $("cell-info").textContent = "";
+    show(viewer, 0);
+  }
+
+  const viewer = createViewer();
+  const embedded = $("barvotok-data");
+  if (embedded) open(viewer, JSON.parse(embedded.textContent));
+  // For the contestant's page, and for scripts and tests that drive a page.
   window.barvotokViewer = {
+    open: (data) => open(viewer, data),
     show: (target) => show(viewer, target),
     play: () => play(viewer),
     pause: () => pause(viewer),
     cellCentre: (x, y) => cellCentre(viewer.grid, x, y),
     get position() { return viewer.position; },
     get playing() { return viewer.player.playing; },
-    last: viewer.section.last,
-    scale: viewer.grid.scale,
+    get last() { return viewer.section.last; },
+    get firstUnflooded() { return viewer.section.data.firstUnflooded; },
+    get scale() { return viewer.grid.scale; },
   };
 })();

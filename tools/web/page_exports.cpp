@@ -1,0 +1,116 @@
+// The worker's calls into the evaluator: plain C functions over one
+// PageSession, returning JSON (or the report's bytes) that stays valid until
+// the next call on the same session.
+#include <emscripten.h>
+
+#include <new>
+
+#include "common/json_object.h"
+#include "driver/report.h"
+#include "visualise/base64.h"
+#include "visualise/section_view.h"
+#include "web/page_session.h"
+
+namespace {
+
+// A session and the text of its last answer.
+struct Session {
+  PageSession page;
+  std::string answer;
+};
+
+std::string verdictJson(const EvaluationOutcome& outcome) {
+  const char* kind = outcome.passed()                                             ? "passed"
+                     : outcome.verdict == EvaluationOutcome::Verdict::FailedCheck ? "failed"
+                                                                                  : "unexpected";
+  return JsonObject()
+      .text("verdict", kind)
+      .number("checkLine", outcome.failure ? outcome.failure->line : 0)
+      .number("fileLine", outcome.failure ? outcome.failure->facts.fileLine : 0)
+      .text("message", toBase64(outcome.failure ? outcome.failure->message : ""))
+      .text("line", toBase64(verdictLine(outcome)))
+      .str();
+}
+
+// Three arrays, one entry per section: place, test case, moves (-1: failed).
+std::string sectionsJson(const std::vector<SectionRow>& rows) {
+  std::string positions, numbers, moves;
+  for (const SectionRow& row : rows) {
+    const char* comma = positions.empty() ? "" : ",";
+    positions += comma + std::to_string(row.position);
+    numbers += comma + std::to_string(row.number);
+    moves += comma + std::to_string(row.moveCount);
+  }
+  return JsonObject()
+      .raw("positions", "[" + positions + "]")
+      .raw("numbers", "[" + numbers + "]")
+      .raw("moves", "[" + moves + "]")
+      .str();
+}
+
+// The evaluator met exhausted memory with its unexpected-error form; what
+// the page adds around it says so in plain words instead.
+template <typename Answer>
+const char* answer(Session* session, Answer&& make) {
+  try {
+    session->answer = make();
+  } catch (const std::bad_alloc&) {
+    session->answer = R"({"error":"memory"})";
+  } catch (const SectionUnavailable& unavailable) {
+    session->answer = JsonObject().text("unavailable", toBase64(unavailable.message)).str();
+  }
+  return session->answer.c_str();
+}
+
+EM_JS(void, tellProgress, (double sections, double bytesRead), {
+  if (Module["onJudgeProgress"]) Module["onJudgeProgress"](sections, bytesRead);
+});
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE Session* barvotokOpenSession() { return new (std::nothrow) Session; }
+
+EMSCRIPTEN_KEEPALIVE void barvotokCloseSession(Session* session) { delete session; }
+
+EMSCRIPTEN_KEEPALIVE const char* barvotokReadTestSet(Session* session, const char* inputName,
+                                                     const char* shownName) {
+  return answer(session, [&] {
+    const EvaluationOutcome& outcome = session->page.readTestSet(inputName, shownName);
+    return JsonObject()
+        .raw("outcome", verdictJson(outcome))
+        .number("testCases", static_cast<std::int64_t>(session->page.testCaseCount()))
+        .boolean("memory", session->page.memoryRanOut())
+        .str();
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* barvotokJudge(Session* session, const char* submissionName,
+                                               const char* shownName) {
+  return answer(session, [&] {
+    const auto progress = [](std::int32_t sections, std::int64_t bytesRead) {
+      tellProgress(sections, static_cast<double>(bytesRead));
+    };
+    const EvaluationOutcome& outcome = session->page.judge(submissionName, shownName, progress);
+    return JsonObject()
+        .raw("outcome", verdictJson(outcome))
+        .raw("sections", sectionsJson(session->page.sections()))
+        .boolean("memory", session->page.memoryRanOut())
+        .str();
+  });
+}
+
+// The report of the submission judged last, exactly as the evaluator writes
+// it; it may hold NUL bytes, so its size comes apart.
+EMSCRIPTEN_KEEPALIVE const char* barvotokReport(Session* session) {
+  return answer(session, [&] { return reportOf(session->page.outcome()); });
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t barvotokAnswerSize(Session* session) { return session->answer.size(); }
+
+EMSCRIPTEN_KEEPALIVE const char* barvotokSection(Session* session, int position) {
+  return answer(session, [&] { return session->page.sectionData(position); });
+}
+
+}  // extern "C"
