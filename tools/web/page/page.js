@@ -1,8 +1,9 @@
 "use strict";
 // The contestant's page. The evaluator's core judges in a worker (made from
-// the page's own #worker-source, so the page needs no file beside it); this
-// script reads the files, shows the verdict, the report and its exact bytes,
-// and opens the sections in the visualiser's viewer (window.barvotokViewer).
+// the page's own #worker-source, so the page needs no file beside it), which
+// reads the files itself; this script hands them over, shows the verdict, the
+// report and its exact bytes, and opens the sections in the visualiser's
+// viewer (window.barvotokViewer).
 (function () {
   const $ = (id) => document.getElementById(id);
   // The page as it came, before this script changed it: what a saved copy is made of.
@@ -10,7 +11,7 @@
   const MOST_ROWS = 2000;
 
   const state = {
-    worker: null, testSet: null, submission: null, judged: null, reportUrl: null, busy: false,
+    worker: null, ready: false, testSetsLoaded: 0, testSet: null, submission: null, judged: null, reportUrl: null, busy: false,
   };
 
   // ---- Bytes and text. ----
@@ -75,7 +76,7 @@
   }
 
   const RECEIVED = {
-    ready: () => {},
+    ready: () => { state.ready = true; },
     progress: (message) => {
       const total = state.submission ? state.submission.size : 0;
       setStatus("Judging " + state.submission.name + ": section " + message.sections,
@@ -85,44 +86,32 @@
     judged: (message) => judged(message),
     section: (message) => sectionArrived(message),
     failure: (message) => failed(message),
+    unreadable: (message) => unreadable(message.name, message.text),
   };
 
-  // ---- Files in. ----
+  // ---- Files in: a file chosen or dropped, or bytes as a Blob, read by the worker. ----
 
-  function readFile(file) {
-    return new Promise((resolve, reject) => {
-      const reader = new FileReader();
-      reader.onprogress = (event) => {
-        if (event.lengthComputable) setStatus("Reading " + file.name + ": " + sizeText(event.loaded) + " of " + sizeText(event.total), event.loaded / event.total);
-      };
-      reader.onload = () => resolve(reader.result);
-      reader.onerror = () => reject(reader.error);
-      setStatus("Reading " + file.name, 0);
-      reader.readAsArrayBuffer(file);
-    });
-  }
-
-  function unreadable(file, error) {
+  function unreadable(name, error) {
+    state.busy = false;
     setStatus(null);
-    setProblem("The browser could not read " + file.name + (error && error.message ? " (" + error.message + ")" : "") +
+    setProblem("The browser could not read " + name + (error ? " (" + error + ")" : "") +
       ". Choose the file again; if it is very large, close other tabs first.");
   }
 
-  function loadTestSet(name, bytes) {
-    state.testSet = { name, size: bytes.byteLength, answer: null, bytes };
+  function loadTestSet(name, blob) {
+    state.testSet = { name, size: blob.size, answer: null, blob };
+    state.testSetsLoaded++;
     setProblem(null);
-    setStatus("Checking the test set " + name);
-    $("input-state").textContent = name + " (" + sizeText(bytes.byteLength) + "): checking";
-    // The worker takes its own copy; the page keeps the bytes for a saved copy.
-    const copy = bytes.slice(0);
-    state.worker.postMessage({ type: "testSet", name, bytes: copy }, [copy]);
+    setStatus("Reading and checking the test set " + name + " (" + sizeText(blob.size) + ")");
+    $("input-state").textContent = name + " (" + sizeText(blob.size) + "): checking";
+    state.worker.postMessage({ type: "testSet", name, blob });
   }
 
-  // The submission's bytes are kept: a new test set judges it again.
-  function loadSubmission(name, bytes) {
-    state.submission = { name, size: bytes.byteLength, bytes };
+  // The submission is kept: a new test set judges it again.
+  function loadSubmission(name, blob) {
+    state.submission = { name, size: blob.size, blob };
     setProblem(null);
-    $("submission-state").textContent = name + " (" + sizeText(bytes.byteLength) + ")";
+    $("submission-state").textContent = name + " (" + sizeText(blob.size) + ")";
     if (!state.testSet) {
       $("submission-state").textContent += ": waiting for the test set";
       return;
@@ -130,23 +119,16 @@
     judge();
   }
 
+  // The worker takes messages in order: a submission sent after a test set is judged against it.
   function judge() {
-    const copy = state.submission.bytes.slice(0);
+    state.submission.testSet = state.testSetsLoaded;
     state.busy = true;
     setStatus("Judging " + state.submission.name, 0);
-    state.worker.postMessage({ type: "submission", name: state.submission.name, bytes: copy }, [copy]);
+    state.worker.postMessage({ type: "submission", name: state.submission.name, blob: state.submission.blob });
   }
 
-  async function takeFile(file, load) {
-    if (!file) return;
-    let bytes;
-    try {
-      bytes = await readFile(file);
-    } catch (error) {
-      unreadable(file, error);
-      return;
-    }
-    load(file.name, bytes);
+  function takeFile(file, load) {
+    if (file) load(file.name, file);
   }
 
   // A test set's first line is the task's name; a submission's, a contestant number.
@@ -162,10 +144,10 @@
       try {
         testSet = await isTestSet(file);
       } catch (error) {
-        unreadable(file, error);
+        unreadable(file.name, error && error.message);
         continue;
       }
-      await takeFile(file, testSet ? loadTestSet : loadSubmission);
+      takeFile(file, testSet ? loadTestSet : loadSubmission);
     }
   }
 
@@ -186,7 +168,7 @@
     $("input-state").textContent = state.testSet.name + (state.testSet.baked ? " (in this page)" : "") + ": " +
       (passed ? answer.testCases + " test cases" : "fails the evaluator's checks, so every submission fails with it");
     $("save-page").disabled = !passed;
-    if (state.submission) judge();
+    if (state.submission && state.submission.testSet !== state.testSetsLoaded) judge();
   }
 
   function showReport(bytes) {
@@ -274,9 +256,16 @@
 
   // ---- A copy of the page with the test set inside, for contestants. ----
 
-  function savePage() {
+  async function savePage() {
     const copy = pristine.cloneNode(true), baked = copy.querySelector("#baked-test-set");
-    baked.textContent = base64OfBytes(new Uint8Array(state.testSet.bytes));
+    let bytes;
+    try {
+      bytes = new Uint8Array(await state.testSet.blob.arrayBuffer());
+    } catch (error) {
+      unreadable(state.testSet.name, error && error.message);
+      return;
+    }
+    baked.textContent = base64OfBytes(bytes);
     baked.setAttribute("data-name", state.testSet.name);
     const html = "<!DOCTYPE html>\n" + copy.outerHTML + "\n";
     const link = document.createElement("a");
@@ -291,8 +280,7 @@
   function loadBakedTestSet() {
     const baked = $("baked-test-set"), text = baked.textContent.trim();
     if (text === "") return;
-    const bytes = bytesOfBase64(text).buffer;
-    loadTestSet(baked.getAttribute("data-name") || "the test set", bytes);
+    loadTestSet(baked.getAttribute("data-name") || "the test set", new Blob([bytesOfBase64(text)]));
     state.testSet.baked = true;
   }
 
@@ -321,7 +309,7 @@
 
   function setUpControls() {
     $("judge-paste").addEventListener("click", () => {
-      loadSubmission("pasted text", new TextEncoder().encode($("paste").value).buffer);
+      loadSubmission("pasted text", new Blob([$("paste").value]));
     });
     $("section-rows").addEventListener("click", (event) => {
       const position = event.target.dataset && event.target.dataset.position;
@@ -344,6 +332,7 @@
   loadBakedTestSet();
   // For tests and scripts that drive the page.
   window.barvotokPage = {
+    get ready() { return state.ready; },
     get busy() { return state.busy; },
     get judged() { return state.judged; },
   };

@@ -1,7 +1,7 @@
 // The page's worker: the evaluator's core, compiled to WebAssembly (inlined
 // above as createBarvotokCore), judges here so that the page never freezes.
-// The page sends files as bytes; they are read by name from the worker's own
-// memory file system, exactly as the evaluator reads files.
+// The page sends files (or Blobs); the worker reads them and puts them in its
+// own memory file system, whence the evaluator reads them by name.
 "use strict";
 (function () {
   const INPUT = "/input.txt", SUBMISSION = "/submission.txt";
@@ -20,15 +20,29 @@
     return core.HEAPU8.slice(pointer, pointer + size);
   }
 
-  function readTestSet(name, bytes) {
-    core.FS.writeFile(INPUT, new Uint8Array(bytes));
+  // The file's bytes, given to the memory file system without a copy; false
+  // when the browser cannot read the file.
+  function store(path, name, blob) {
+    let bytes;
+    try {
+      bytes = new Uint8Array(new FileReaderSync().readAsArrayBuffer(blob));
+    } catch (error) {
+      tell({ type: "unreadable", name, text: String(error && error.message || error) });
+      return false;
+    }
+    core.FS.writeFile(path, bytes, { canOwn: true });
+    return true;
+  }
+
+  function readTestSet(name, blob) {
+    if (!store(INPUT, name, blob)) return;
     const answer = JSON.parse(call("barvotokReadTestSet", ["string", "string"], [INPUT, name]));
     core.FS.unlink(INPUT);  // the session keeps the test set it read
     tell({ type: "testSet", name, answer });
   }
 
-  function judge(name, bytes) {
-    core.FS.writeFile(SUBMISSION, new Uint8Array(bytes));  // kept: replays read it again
+  function judge(name, blob) {
+    if (!store(SUBMISSION, name, blob)) return;  // kept: replays read it again
     told = 0;
     const answer = JSON.parse(call("barvotokJudge", ["string", "string"], [SUBMISSION, name]));
     if (answer.error) throw new Error(answer.error);
@@ -41,8 +55,8 @@
   }
 
   const HANDLERS = {
-    testSet: (message) => readTestSet(message.name, message.bytes),
-    submission: (message) => judge(message.name, message.bytes),
+    testSet: (message) => readTestSet(message.name, message.blob),
+    submission: (message) => judge(message.name, message.blob),
     section: (message) => section(message.position),
   };
 
