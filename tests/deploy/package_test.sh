@@ -50,6 +50,9 @@ for program in Zvn22Barvotok barvotok-gen barvotok-solve barvotok-visualise barv
   check "$program is on PATH in /usr/bin" test "$(command -v "$program")" = "/usr/bin/$program"
   check "man finds $program's page" test "$(man -w "$program" 2>/dev/null)" = "/usr/share/man/man1/$program.1.gz"
 done
+if [ -f "$source_dir/build/web/barvotok.html" ]; then
+  check "the contestant's page is in /usr/share/barvotok" cmp -s /usr/share/barvotok/barvotok.html "$source_dir/build/web/barvotok.html"
+fi
 barvotok-gen -n 3 -p mixed --width 5..30 --height 5..30 -s 3 -o input.txt &&
   mkdir subs && barvotok-solve -q --contestant 123456 input.txt -o subs/a.txt &&
   Zvn22Barvotok eval input.txt subs/a.txt report.txt &&
@@ -62,5 +65,5 @@ check "barvotok-visualise draws a PNG: libpng came along" barvotok-visualise inp
 remove_installed
 check "apt-get purge removes the package" test -z "$(dpkg-query -W -f '${Status}' barvotok 2>/dev/null | grep ' installed$')"
 check "and its files" test ! -e /usr/bin/barvotok-contest -a ! -e /usr/share/doc/barvotok \
-  -a ! -e /usr/share/man/man1/barvotok-contest.1.gz -a ! -e /usr/bin/Zvn22Barvotok
+  -a ! -e /usr/share/man/man1/barvotok-contest.1.gz -a ! -e /usr/bin/Zvn22Barvotok -a ! -e /usr/share/barvotok
 finish
