@@ -18,6 +18,15 @@ if(BARVOTOK_BUILD_WEB)
                     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                     COMMENT "The web build: the contestant's page")
 endif()
+# The evaluator for Windows (cmake --workflow --preset windows), for organisers
+# to download: build/windows/Zvn22Barvotok.exe. Not installed here.
+option(BARVOTOK_BUILD_WINDOWS "Make the Windows build (Zvn22Barvotok.exe) as a part of this one" OFF)
+if(BARVOTOK_BUILD_WINDOWS)
+  add_custom_target(windows_build ALL
+                    COMMAND ${CMAKE_COMMAND} --workflow --preset windows
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    COMMENT "The Windows build: Zvn22Barvotok.exe")
+endif()
 install(FILES ${BARVOTOK_WEB_BUILD}/barvotok.html DESTINATION ${CMAKE_INSTALL_DATADIR}/barvotok OPTIONAL)
 file(GLOB LICENCE_FILES ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${LICENCE_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})

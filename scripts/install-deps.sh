@@ -36,3 +36,5 @@ install_wanted
 bash tests/tools/visualise/install-browser-deps.sh
 # The web build: emscripten.
 bash scripts/install-web-deps.sh
+# The Windows build and its test: MinGW-w64 and Wine, where they can be had.
+bash scripts/install-windows-deps.sh || echo "MinGW-w64 or Wine could not be installed: the Wine test will be skipped"

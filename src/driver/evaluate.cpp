@@ -71,7 +71,8 @@ int evaluate(int argc, char** argv) {
       reportOverwrites(reportName, argv[3], "oddajo")) {
     return 1;
   }
-  std::FILE* reportFile = std::fopen(reportName, "w");
+  // Text mode: on Windows the report's lines end in CR LF, as its text files do.
+  std::FILE* reportFile = std::fopen(reportName, "wt");
   if (reportFile == nullptr) {
     complain("datoteke s porocilom ni mogoce odpreti", reportName, std::strerror(errno));
     return 1;
@@ -82,7 +83,7 @@ int evaluate(int argc, char** argv) {
   int writeError = 0;
   if (!writeAndClose(reportFile, report, writeError)) {
     // A part of a report could pass for a verdict: leave the file empty.
-    if (std::FILE* emptied = std::fopen(reportName, "w")) std::fclose(emptied);
+    if (std::FILE* emptied = std::fopen(reportName, "wt")) std::fclose(emptied);
     complain("porocila ni bilo mogoce zapisati v datoteko", reportName, std::strerror(writeError));
     return 1;
   }

@@ -42,7 +42,7 @@ case $what in
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
     ;;
-  differential) exec node "$here/differential_test.mjs" "$1" "$web/Zvn22Barvotok.js" "${2:-2000}" ;;
+  differential) exec node "$here/../../support/differential_test.mjs" "$1" "$web/Zvn22Barvotok.js" "${2:-2000}" ;;
   browser) exec node "$here/browser_test.mjs" "$web/barvotok.html" "$1" ;;
   *) echo "unknown web test: $what"; exit 2 ;;
 esac
