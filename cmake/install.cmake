@@ -8,25 +8,23 @@ include(GNUInstallDirs)
 
 set(BARVOTOK_TOOLS barvotok-gen barvotok-solve barvotok-visualise barvotok-contest)
 install(TARGETS Zvn22Barvotok ${BARVOTOK_TOOLS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The contestant's page comes from the web build (cmake --workflow --preset
-# web), a build of its own; the package preset makes it first.
+# Another preset's build, made as a part of this one when OPTION is on (the
+# package preset turns both on): a build of its own, in its own folder.
+function(barvotok_preset_build option preset what)
+  option(${option} "Make the ${preset} build (${what}) as a part of this one" OFF)
+  if(${option})
+    add_custom_target(${preset}_build ALL
+                      COMMAND ${CMAKE_COMMAND} --workflow --preset ${preset}
+                      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                      COMMENT "The ${preset} build: ${what}")
+  endif()
+endfunction()
+# The contestant's page comes from the web build.
+barvotok_preset_build(BARVOTOK_BUILD_WEB web "the contestant's page")
 set(BARVOTOK_WEB_BUILD ${PROJECT_SOURCE_DIR}/build/web CACHE PATH "The web build whose page is installed")
-option(BARVOTOK_BUILD_WEB "Make the web build (and so the contestant's page) as a part of this one" OFF)
-if(BARVOTOK_BUILD_WEB)
-  add_custom_target(web_build ALL
-                    COMMAND ${CMAKE_COMMAND} --workflow --preset web
-                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                    COMMENT "The web build: the contestant's page")
-endif()
-# The evaluator for Windows (cmake --workflow --preset windows), for organisers
-# to download: build/windows/Zvn22Barvotok.exe. Not installed here.
-option(BARVOTOK_BUILD_WINDOWS "Make the Windows build (Zvn22Barvotok.exe) as a part of this one" OFF)
-if(BARVOTOK_BUILD_WINDOWS)
-  add_custom_target(windows_build ALL
-                    COMMAND ${CMAKE_COMMAND} --workflow --preset windows
-                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                    COMMENT "The Windows build: Zvn22Barvotok.exe")
-endif()
+# The evaluator for Windows, for organisers to download from
+# build/windows/Zvn22Barvotok.exe; it is not installed here.
+barvotok_preset_build(BARVOTOK_BUILD_WINDOWS windows "Zvn22Barvotok.exe")
 install(FILES ${BARVOTOK_WEB_BUILD}/barvotok.html DESTINATION ${CMAKE_INSTALL_DATADIR}/barvotok OPTIONAL)
 file(GLOB LICENCE_FILES ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${LICENCE_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
