@@ -25,6 +25,9 @@ struct EvaluationOutcome {
   Verdict verdict = Verdict::Success;
   ResultList results;                 // a success's result lines, in submission order
   std::optional<EAssertion> failure;  // a failed check: its check line, message and facts
+  // An unexpected error because memory ran out: the evaluator's own fault,
+  // which a tool that judges many submissions must not pass off as a verdict.
+  bool memoryExhausted = false;
 
   bool passed() const { return verdict == Verdict::Success; }
 };

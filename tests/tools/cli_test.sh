@@ -50,6 +50,26 @@ check "solve escapes a quoted line on standard error" test $status -eq 1 -a "$(h
   'Napaka [Zvn22Barvotok:112]: v prvi vrstici bi moral biti niz "Barvotok", ne pa "Bar\x1b]0;x\x07\x1b[2J"'
 check "solve --report keeps the exact bytes" cmp -s kept.txt report.txt
 
+# Option values and command names reach the terminal escaped and cut short.
+long_value=$(head -c 120000 /dev/zero | tr '\0' 7)
+while IFS='|' read -r what expected command; do
+  eval "$command" >out.txt 2>err.txt
+  status=$?
+  check "$what: exit 2, no control byte, at most one short line of it" test $status -eq 2 \
+    -a "$(head -n 1 err.txt)" = "$expected" -a "$(LC_ALL=C tr -d '\n' <err.txt | LC_ALL=C tr -d '[:print:]' | wc -c)" -eq 0
+done <<'ROWS'
+a terminal's control sequence|barvotok-gen: invalid value '1\x1b[2J\x1b]0;x\x07' for --seed: a whole number from 0 to 18446744073709551615|"$gen" --seed $'1\e[2J\e]0;x\a'
+a 120 kB value|barvotok-solve: invalid value '77777777777777777777777777777777777777777777777777777777777777777777777777777777... (120000 bytes in all)' for --contestant: 6 characters starting with a number|"$solve" --contestant "$long_value" x
+a command name|barvotok-contest: unknown command 'j\x1b[2Judge'|"$contest" $'j\e[2Judge'
+ROWS
+
+# Memory that runs out is a message and exit status 1, never an abort.
+printf 'Barvotok\n1\n\n1\n1000 1000 100\n' >big.txt
+awk 'BEGIN { for (y = 0; y < 1000; y++) { line = ""; for (x = 0; x < 1000; x++) line = line " " (x * 7 + y * 13) % 100 + 1; print substr(line, 2) } }' >>big.txt
+(ulimit -v 60000; exec "$solve" -q big.txt -o big-sub.txt) >out.txt 2>err.txt
+status=$?
+check "solve under a memory limit: 'out of memory', exit 1" test $status -eq 1 -a "$(cat err.txt)" = "barvotok-solve: out of memory"
+
 # A tool never replaces a path it did not create.
 ln -s /dev/full full-link
 "$gen" -n 2 -o full-link 2>err.txt; status=$?

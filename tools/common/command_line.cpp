@@ -2,12 +2,19 @@
 
 #include <charconv>
 
+#include "common/escaped_bytes.h"
+
+std::string quotedArgument(std::string_view text) {
+  std::string quoted = "'";
+  quoted += terminalText(text, 80);
+  quoted += '\'';
+  return quoted;
+}
+
 namespace {
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
 [[noreturn]] void badValue(std::string_view option, std::string_view text, std::string_view wanted) {
-  throw UsageError{"invalid value " + quoted(text) + " for " + std::string(option) + ": " +
+  throw UsageError{"invalid value " + quotedArgument(text) + " for " + std::string(option) + ": " +
                    std::string(wanted)};
 }
 
@@ -59,7 +66,7 @@ std::string OptionCursor::value() {
 
 std::string OptionCursor::operand() {
   if (!operandsOnly_ && current_.size() > 1 && current_.starts_with("-")) {
-    throw UsageError{"unknown option " + quoted(current_)};
+    throw UsageError{"unknown option " + quotedArgument(current_)};
   }
   return current_;
 }

@@ -13,6 +13,11 @@ struct UsageError {
   std::string message;
 };
 
+// A command-line argument as its message shows it: between quotes, bytes
+// outside printable ASCII as \xHH, cut after 80 bytes with a note of its
+// length, so that no argument can drive the terminal or flood it.
+std::string quotedArgument(std::string_view text);
+
 // Walks the arguments as options ("--name value", "--name=value", "-x value")
 // and operands; "--" ends the options.
 class OptionCursor {

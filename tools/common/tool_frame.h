@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@
 // command line is read by `parse`; --help prints `help`; a bad command line
 // prints its message and ends with exit status 2; otherwise `body` runs and
 // its result is the exit status. A file that cannot be read or written
-// (FileError) is named and ends the run with exit status 1. A file-size limit
+// (FileError) is named and ends the run with exit status 1, and so does
+// memory that runs out. A file-size limit
 // makes a write fail, as a full disk does, instead of killing the tool half
 // way (SIGXFSZ is ignored).
 // The arguments come after the program's name (or a command's, for a tool
@@ -43,6 +45,9 @@ int runTool(std::string_view tool, std::string_view help, const std::vector<std:
     return body(options);
   } catch (const FileError& error) {
     std::cerr << tool << ": " << error.message << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << tool << ": out of memory\n";
     return 1;
   }
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/command_line.h"
 #include "common/tool_version.h"
 #include "contest/judge/command.h"
 #include "contest/standings/command.h"
@@ -38,6 +39,6 @@ int main(int argc, char** argv) {
     std::cout << USAGE;
     return 0;
   }
-  std::cerr << "barvotok-contest: unknown command '" << arguments[0] << "'\n" << USAGE;
+  std::cerr << "barvotok-contest: unknown command " << quotedArgument(arguments[0]) << "\n" << USAGE;
   return 2;
 }

@@ -47,7 +47,7 @@ std::vector<Pattern> parsePatterns(const std::string& text) {
     const auto comma = text.find(',', start);
     const std::string name = text.substr(start, comma - start);
     const auto pattern = patternByName(name);
-    if (!pattern) throw UsageError{"unknown pattern '" + name + "' (see --help)"};
+    if (!pattern) throw UsageError{"unknown pattern " + quotedArgument(name) + " (see --help)"};
     patterns.push_back(*pattern);
     if (comma == std::string::npos) return patterns;
     start = comma + 1;
@@ -85,7 +85,7 @@ GeneratorOptions parseGeneratorOptions(const std::vector<std::string>& arguments
     } else if (cursor.isOption("--output", "-o")) {
       options.output = cursor.value();
     } else {
-      throw UsageError{"unexpected argument '" + cursor.operand() + "'"};
+      throw UsageError{"unexpected argument " + quotedArgument(cursor.operand())};
     }
   }
   return options;

@@ -59,7 +59,8 @@ constexpr std::int64_t MAX_BEAM_WIDTH = 1'000'000;
 std::string checkedContestant(const std::string& text) {
   // The evaluator wants exactly six characters that start with a number.
   if (text.size() != 6 || !scanLeadingInt(text)) {
-    throw UsageError{"invalid value '" + text + "' for --contestant: 6 characters starting with a number"};
+    throw UsageError{"invalid value " + quotedArgument(text) +
+                     " for --contestant: 6 characters starting with a number"};
   }
   return text;
 }
@@ -83,7 +84,8 @@ double parseSeconds(const std::string& text) {
     }
   }
   if (!wellFormed || seconds <= 0 || seconds > 86400) {
-    throw UsageError{"invalid value '" + text + "' for --time-limit: seconds above 0, at most 86400"};
+    throw UsageError{"invalid value " + quotedArgument(text) +
+                     " for --time-limit: seconds above 0, at most 86400"};
   }
   return seconds;
 }
@@ -107,7 +109,7 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
     } else if (cursor.isOption("--strategy")) {
       const std::string name = cursor.value();
       const auto strategy = strategyByName(name);
-      if (!strategy) throw UsageError{"unknown strategy '" + name + "' (see --help)"};
+      if (!strategy) throw UsageError{"unknown strategy " + quotedArgument(name) + " (see --help)"};
       options.strategy = *strategy;
     } else if (cursor.isOption("--beam-width")) {
       options.limits.beamWidth =

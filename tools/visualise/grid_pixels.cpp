@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "visualise/palette.h"
+#include "common/palette.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "visualise/section_view.h"
+#include "common/section_view.h"
 
 // An RGB picture of the grid, row by row, `scale` pixels per cell side, in
 // the page's colours: flooded cells shaded, the others in their own colour.

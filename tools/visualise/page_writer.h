@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "visualise/page_data.h"
+#include "common/page_data.h"
 
 // Writes the self-contained page: markup, data and script in one file.
 void writePage(std::ostream& out, const SectionView& view, const PageSources& sources);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "visualise/section_view.h"
+#include "common/section_view.h"
 
 // What one run of barvotok-visualise is asked to do.
 struct VisualiseOptions {

@@ -5,10 +5,10 @@
 
 #include <new>
 
+#include "common/base64.h"
 #include "common/json_object.h"
+#include "common/section_view.h"
 #include "driver/report.h"
-#include "visualise/base64.h"
-#include "visualise/section_view.h"
 #include "web/page_session.h"
 
 namespace {
@@ -81,7 +81,7 @@ EMSCRIPTEN_KEEPALIVE const char* barvotokReadTestSet(Session* session, const cha
     return JsonObject()
         .raw("outcome", verdictJson(outcome))
         .number("testCases", static_cast<std::int64_t>(session->page.testCaseCount()))
-        .boolean("memory", session->page.memoryRanOut())
+        .boolean("memory", outcome.memoryExhausted)
         .str();
   });
 }
@@ -96,7 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* barvotokJudge(Session* session, const char* sub
     return JsonObject()
         .raw("outcome", verdictJson(outcome))
         .raw("sections", sectionsJson(session->page.sections()))
-        .boolean("memory", session->page.memoryRanOut())
+        .boolean("memory", outcome.memoryExhausted)
         .str();
   });
 }

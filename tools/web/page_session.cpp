@@ -1,13 +1,12 @@
 #include "web/page_session.h"
 
 #include <chrono>
-#include <new>
 
+#include "common/page_data.h"
+#include "common/section_view.h"
 #include "driver/evaluation_run.h"
 #include "testset/test_set_reader.h"
 #include "text/line_source.h"
-#include "visualise/page_data.h"
-#include "visualise/section_view.h"
 
 namespace {
 
@@ -41,26 +40,13 @@ class SectionRows : public SectionObserver {
   std::chrono::steady_clock::time_point told_ = std::chrono::steady_clock::now();
 };
 
-// Runs `run` as the evaluator does, noting whether exhausted memory ended it.
-EvaluationOutcome outcomeNotingMemory(bool& memoryRanOut, const std::function<ResultList()>& run) {
-  memoryRanOut = false;
-  return outcomeOf([&] {
-    try {
-      return run();
-    } catch (const std::bad_alloc&) {
-      memoryRanOut = true;
-      throw;
-    }
-  });
-}
-
 }  // namespace
 
 const EvaluationOutcome& PageSession::readTestSet(const std::string& inputName,
                                                   const std::string& shownName) {
   testSet_.clear();
   inputShown_ = shownName;
-  testSetOutcome_ = outcomeNotingMemory(memoryRanOut_, [&] {
+  testSetOutcome_ = outcomeOf([&] {
     InputFile input = openInputFile(inputName);
     ::readTestSet(input.stream, testSet_);
     return ResultList{};
@@ -78,7 +64,7 @@ const EvaluationOutcome& PageSession::judge(const std::string& submissionName, c
     outcome_ = testSetOutcome_;
     return outcome_;
   }
-  outcome_ = outcomeNotingMemory(memoryRanOut_, [&] {
+  outcome_ = outcomeOf([&] {
     InputFile submission = openInputFile(submissionName);
     SectionRows rows(sections_, submission.stream, progress);
     return evaluateSubmission(testSet_, submission.stream, &rows);

@@ -37,9 +37,6 @@ class PageSession {
                                  const JudgeProgress& progress);
   const std::vector<SectionRow>& sections() const { return sections_; }
   const EvaluationOutcome& outcome() const { return outcome_; }
-  // Whether the last reading or judging ended in the unexpected-error form
-  // because memory ran out (in a browser, a tab's limit).
-  bool memoryRanOut() const { return memoryRanOut_; }
 
   // The viewer's data for the section at `position` of the submission judged
   // last: the replay as the evaluator recorded it, and its verdict.
@@ -50,7 +47,6 @@ class PageSession {
   EvaluationOutcome testSetOutcome_;
   EvaluationOutcome outcome_;
   std::vector<SectionRow> sections_;
-  bool memoryRanOut_ = false;
   std::string inputShown_;
   std::string submissionName_;
   std::string submissionShown_;

@@ -6,8 +6,8 @@
 
 #include <sstream>
 
+#include "common/palette.h"
 #include "testset/test_set_reader.h"
-#include "visualise/palette.h"
 
 namespace {
 

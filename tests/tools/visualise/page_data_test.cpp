@@ -3,10 +3,10 @@
 
 #include <sstream>
 
+#include "common/base64.h"
+#include "common/palette.h"
 #include "testset/test_set_reader.h"
-#include "visualise/base64.h"
 #include "visualise/page_writer.h"
-#include "visualise/palette.h"
 
 namespace {
 

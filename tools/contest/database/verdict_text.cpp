@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 
 #include "check/assertion.h"
 #include "common/escaped_bytes.h"
@@ -56,6 +57,8 @@ VerdictRecord judgedVerdict(const std::function<ResultList(SectionObserver&)>& e
   VerdictRecord record;
   VerdictObserver observer(record);
   const EvaluationOutcome outcome = outcomeOf([&] { return evaluate(observer); });
+  // The judge's own fault is no contestant's verdict.
+  if (outcome.memoryExhausted) throw std::bad_alloc();
   record.report = reportOf(outcome);
   record.verdict = verdictText(outcome);
   // A failed submission scores nothing: only a success has result lines.

@@ -19,7 +19,8 @@ std::string verdictText(const EvaluationOutcome& outcome);
 
 // The verdict of one evaluation: `evaluate` runs the evaluator's walk, telling
 // the observer it is given; the record keeps the report, the contestant line
-// and, for the verdict OK, its result lines as sections.
+// and, for the verdict OK, its result lines as sections. An evaluation that
+// ran out of memory is no verdict: it raises std::bad_alloc again.
 VerdictRecord judgedVerdict(const std::function<ResultList(SectionObserver&)>& evaluate);
 
 // Why a verdict read back is not one the judge writes (a verdict no check

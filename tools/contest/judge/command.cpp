@@ -57,8 +57,9 @@ std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submis
 
 class JudgeRun {
  public:
-  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, const StopSignals& signals)
-      : options_(options), submissions_(std::move(submissions)), signals_(signals) {}
+  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, std::int64_t skipped,
+           const StopSignals& signals)
+      : options_(options), submissions_(std::move(submissions)), skipped_(skipped), signals_(signals) {}
 
   int run() {
     const auto testSetDigest = hashFile(options_.input);
@@ -127,7 +128,7 @@ class JudgeRun {
 
   int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending, ResultsDatabase& results,
             const ContentHash& testSetHash, std::int64_t before) {
-    JudgeTally tally{static_cast<std::int64_t>(submissions_.size()), before,
+    JudgeTally tally{static_cast<std::int64_t>(submissions_.size()), skipped_, before,
                      static_cast<std::int64_t>(pending.size())};
     double seconds = 0;
     {
@@ -163,17 +164,18 @@ class JudgeRun {
 
   const JudgeOptions& options_;
   std::vector<SubmissionFile> submissions_;
+  std::int64_t skipped_;
   const StopSignals& signals_;
 };
 
 int judgeContest(const JudgeOptions& options) {
   const StopSignals signals;
   try {
-    const std::vector<SubmissionFile> named = listSubmissions(options.submissions);
-    refuseClashingOutputs(options, named);
-    std::vector<SubmissionFile> submissions = shardOf(named, options.shard);
+    const SubmissionListing named = listSubmissions(options.submissions);
+    refuseClashingOutputs(options, named.files);
+    std::vector<SubmissionFile> submissions = shardOf(named.files, options.shard);
     hashSubmissions(submissions);
-    return JudgeRun(options, std::move(submissions), signals).run();
+    return JudgeRun(options, std::move(submissions), named.skipped, signals).run();
   } catch (const FileError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";
   } catch (const DatabaseError& error) {

@@ -33,7 +33,7 @@ const std::string_view JUDGE_HELP =
     "         a re-run finishes the job\n";
 
 ShardChoice parseShard(std::string_view text) {
-  const UsageError bad{"invalid value '" + std::string(text) + "' for --shard: K/N with 0 <= K < N"};
+  const UsageError bad{"invalid value " + quotedArgument(text) + " for --shard: K/N with 0 <= K < N"};
   const auto slash = text.find('/');
   if (slash == std::string_view::npos) throw bad;
   try {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <exception>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "common/escaped_bytes.h"
@@ -51,12 +52,19 @@ Judgement judgeContent(const SharedTestSet& shared, const PendingContent& conten
   const std::string& path = content.files.front()->path;
   HashedFile file(path);
   Judgement judgement;
-  if (file.error() == 0) judgement.verdict = judgeSubmission(shared, file.stream());
+  bool memoryRanOut = false;
+  try {
+    if (file.error() == 0) judgement.verdict = judgeSubmission(shared, file.stream());
+  } catch (const std::bad_alloc&) {
+    memoryRanOut = true;
+  }
   const std::optional<FileDigest> digest = file.finish();
   std::string named = escapedBytes(path);
   named.insert(named.begin(), '\'');
   named += '\'';
-  if (!digest) {
+  if (memoryRanOut) {
+    judgement.problem = "memory ran out while judging " + named;
+  } else if (!digest) {
     judgement.problem = "cannot read " + named + ": " + std::strerror(file.error());
   } else if (digest->hash != content.hash) {
     judgement.problem = named + " changed while it was judged";

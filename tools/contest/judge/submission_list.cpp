@@ -29,17 +29,24 @@ FileError cannotRead(const std::string& path, const std::string& why) {
   return FileError{"cannot read " + shownFileName(path) + ": " + why};
 }
 
-// A folder's regular files, in byte order of their paths.
-std::vector<std::pair<std::string, Status>> folderFiles(const std::string& folder) {
+bool isSkipped(const std::string& name) { return name.starts_with('.') || name.ends_with('~'); }
+
+// A folder's regular files, in byte order of their paths, less the skipped ones.
+std::vector<std::pair<std::string, Status>> folderFiles(const std::string& folder, std::int64_t& skipped) {
   std::error_code error;
   std::filesystem::directory_iterator entries(folder, error);
   if (error) throw cannotRead(folder, error.message());
   const std::string prefix = folder.ends_with('/') ? folder : folder + "/";
   std::vector<std::pair<std::string, Status>> files;
   for (const auto& entry : entries) {
-    std::string path = prefix + entry.path().filename().string();
-    const auto status = statusOf(path);
-    if (status && status->regular) files.emplace_back(std::move(path), *status);
+    const std::string name = entry.path().filename().string();
+    const auto status = statusOf(prefix + name);
+    if (!status || !status->regular) continue;
+    if (isSkipped(name)) {
+      ++skipped;
+    } else {
+      files.emplace_back(prefix + name, *status);
+    }
   }
   std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   return files;
@@ -53,8 +60,9 @@ std::optional<FileIdentity> identityOf(const std::string& path) {
   return status->identity;
 }
 
-std::vector<SubmissionFile> listSubmissions(const std::vector<std::string>& operands) {
-  std::vector<SubmissionFile> submissions;
+SubmissionListing listSubmissions(const std::vector<std::string>& operands) {
+  SubmissionListing listing;
+  std::vector<SubmissionFile>& submissions = listing.files;
   std::set<std::pair<dev_t, ino_t>> seen;
   const auto add = [&](const std::string& path, const Status& status) {
     if (!seen.insert({status.identity.device, status.identity.inode}).second) return;
@@ -64,14 +72,14 @@ std::vector<SubmissionFile> listSubmissions(const std::vector<std::string>& oper
     const auto status = statusOf(operand);
     if (!status) throw cannotRead(operand, "no such file or folder");
     if (status->folder) {
-      for (const auto& [path, fileStatus] : folderFiles(operand)) add(path, fileStatus);
+      for (const auto& [path, fileStatus] : folderFiles(operand, listing.skipped)) add(path, fileStatus);
     } else if (status->regular) {
       add(operand, *status);
     } else {
       throw cannotRead(operand, "not a regular file or a folder");
     }
   }
-  return submissions;
+  return listing;
 }
 
 std::vector<SubmissionFile> shardOf(const std::vector<SubmissionFile>& submissions, ShardChoice shard) {

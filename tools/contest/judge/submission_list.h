@@ -30,10 +30,19 @@ struct SubmissionFile {
   ContentHash hash;
 };
 
-// The submissions that `operands` name, in their order, each folder's
-// regular files (not recursive) in byte order of their paths; a file named
-// twice, by any name, comes once. Throws FileError.
-std::vector<SubmissionFile> listSubmissions(const std::vector<std::string>& operands);
+// The submissions that `operands` name, in their order, and how many files
+// of their folders were skipped.
+struct SubmissionListing {
+  std::vector<SubmissionFile> files;
+  std::int64_t skipped = 0;
+};
+
+// Each folder gives its regular files (not recursive) in byte order of their
+// paths, but for hidden files (a name starting with ".", which the tools'
+// own temporary files have) and editors' backups (a name ending in "~"),
+// which are no contestant's; a file named twice, by any name, comes once.
+// Throws FileError.
+SubmissionListing listSubmissions(const std::vector<std::string>& operands);
 
 // The submissions of one shard: those whose path's hash modulo the count is
 // the index. A path always falls in the same shard, however the list grows.

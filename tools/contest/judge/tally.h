@@ -8,6 +8,7 @@
 // What a judge run did, for its summary line.
 struct JudgeTally {
   std::int64_t submissions = 0;  // files of this run
+  std::int64_t skipped = 0;      // hidden files and backups of its folders
   std::int64_t before = 0;       // contents judged by an earlier run
   std::int64_t pending = 0;      // contents to judge now
   std::int64_t judged = 0;
@@ -18,6 +19,6 @@ struct JudgeTally {
 
   void add(const Judgement& judgement);
   // "5 submissions, 4 contents: 3 judged before, 1 judged now (1 OK, 0 failed) in 2 ms",
-  // and what is left for the next run.
+  // and what was skipped and what is left for the next run.
   void print(std::ostream& out, double seconds) const;
 };

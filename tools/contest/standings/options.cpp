@@ -44,13 +44,13 @@ StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments
     } else if (cursor.isOption("--scoring")) {
       const std::string name = cursor.value();
       if (name != "relative" && name != "moves") {
-        throw UsageError{"invalid value '" + name + "' for --scoring: relative or moves"};
+        throw UsageError{"invalid value " + quotedArgument(name) + " for --scoring: relative or moves"};
       }
       options.scoring = name == "relative" ? Scoring::relative : Scoring::moves;
     } else if (cursor.isOption("--count")) {
       const std::string name = cursor.value();
       if (name != "best" && name != "last")
-        throw UsageError{"invalid value '" + name + "' for --count: best or last"};
+        throw UsageError{"invalid value " + quotedArgument(name) + " for --count: best or last"};
       options.counting = name == "best" ? Counting::best : Counting::last;
     } else if (cursor.isOption("--input")) {
       options.input = cursor.value();
@@ -64,7 +64,8 @@ StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments
   if (options.results.empty()) throw UsageError{"missing RESULTS"};
   if (!output) throw UsageError{"missing -o OUT"};
   const auto format = outputFormatOf(*output);
-  if (!format) throw UsageError{"the output '" + *output + "' must end in .csv, .json or .html"};
+  if (!format)
+    throw UsageError{"the output " + quotedArgument(*output) + " must end in .csv, .json or .html"};
   if (!options.references.empty() && !options.input) throw UsageError{"--reference needs --input INPUT"};
   options.output = *output;
   options.format = *format;

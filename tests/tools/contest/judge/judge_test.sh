@@ -81,6 +81,17 @@ check "re-run: judges nothing" grep -q ' 0 judged now' summary.txt
 "$solve" -q --pad 3 input.txt -o subs/late.txt
 "$contest" judge input.txt subs -d results.db >summary.txt 2>&1
 check "re-run: judges only the new file" grep -q '12 judged before, 1 judged now' summary.txt
+# A folder's hidden files (a tool's temporary file, .gitkeep) and editors'
+# backups are no contestant's: skipped, and counted in the summary.
+cp subs/late.txt subs/.barvotok-123.tmp
+cp subs/late.txt subs/late.txt~
+: >subs/.gitkeep
+"$contest" judge input.txt subs -d results.db >summary.txt 2>&1
+check "hidden and backup files: skipped and counted" \
+  grep -q ' 0 judged now .*; 3 hidden or backup files skipped$' summary.txt
+check "hidden and backup files: not recorded" test "$(query results.db \
+  "SELECT count(*) FROM submissions WHERE path LIKE '%.tmp' OR path LIKE '%~' OR path LIKE '%.gitkeep'")" = 0
+rm subs/.barvotok-123.tmp subs/late.txt~ subs/.gitkeep
 "$gen" -n 3 --width 60 --height 40 --seed 8 -o other-input.txt
 "$contest" judge other-input.txt subs -d results.db >summary.txt 2>&1
 check "another test set: judged afresh" grep -q '0 judged before, 13 judged now' summary.txt

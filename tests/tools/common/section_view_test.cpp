@@ -1,6 +1,6 @@
 // The data the page embeds (moves, the replay's record, verdict, marked
 // cells) against the evaluator's own report on the same files.
-#include "visualise/section_view.h"
+#include "common/section_view.h"
 
 #include <gtest/gtest.h>
 

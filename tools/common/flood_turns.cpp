@@ -1,4 +1,4 @@
-#include "visualise/flood_turns.h"
+#include "common/flood_turns.h"
 
 void FloodTurns::flooded(std::int32_t turn, std::span<const std::int32_t> cells) {
   const auto step = static_cast<std::size_t>(turn);

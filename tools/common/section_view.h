@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "check/assertion.h"
+#include "common/flood_turns.h"
 #include "driver/outcome.h"
 #include "testset/test_case.h"
 #include "text/line_source.h"
-#include "visualise/flood_turns.h"
 
 // Which section of the submission to show: the k-th section, or the first
 // section that answers a given test case.

@@ -1,4 +1,4 @@
-#include "visualise/section_view.h"
+#include "common/section_view.h"
 
 #include <exception>
 

@@ -1,11 +1,11 @@
-#include "visualise/page_data.h"
+#include "common/page_data.h"
 
 #include "check/assertion.h"
+#include "common/base64.h"
 #include "common/json_object.h"
+#include "common/palette.h"
+#include "common/replay_encoding.h"
 #include "driver/report.h"
-#include "visualise/base64.h"
-#include "visualise/palette.h"
-#include "visualise/replay_encoding.h"
 
 namespace {
 

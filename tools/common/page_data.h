@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "visualise/section_view.h"
+#include "common/section_view.h"
 
 // What the page says about where the section came from.
 struct PageSources {

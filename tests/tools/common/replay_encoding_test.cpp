@@ -1,11 +1,11 @@
 // The byte forms of the recorded replay that the page decodes.
-#include "visualise/replay_encoding.h"
+#include "common/replay_encoding.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "visualise/flood_turns.h"
+#include "common/flood_turns.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "visualise/base64.h"
+#include "common/base64.h"
 
 #include <cstdint>
 

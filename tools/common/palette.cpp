@@ -1,4 +1,4 @@
-#include "visualise/palette.h"
+#include "common/palette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "visualise/replay_encoding.h"
+#include "common/replay_encoding.h"
 
 #include <algorithm>
 
-#include "visualise/flood_turns.h"
+#include "common/flood_turns.h"
 
 namespace {
 
