@@ -24,7 +24,12 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "barvotok-differential-"))
 async function otherEvaluator() {
   if (other.endsWith(".exe")) {
     return (args, report) => {
-      const status = spawnSync("wine", [other, ...args], { stdio: "ignore" }).status;
+      // The evaluator exits 0 or 1; any other status is Wine failing to run
+      // it at all (seen on a loaded machine), so that run is tried again.
+      let status;
+      for (let attempt = 0; attempt < 3 && status !== 0 && status !== 1; attempt++) {
+        status = spawnSync("wine", [other, ...args], { stdio: "ignore" }).status;
+      }
       const bytes = fs.readFileSync(report).toString("latin1");
       assert.doesNotMatch(bytes, /(^|[^\r])\n/, "a line of the Windows report ends in a bare LF");
       return { status, report: Buffer.from(bytes.replace(/\r\n/g, "\n"), "latin1") };
