@@ -6,10 +6,14 @@
 #include "common/file_error.h"
 #include "contest/database/file_header.h"
 #include "contest/database/schema.h"
+#include "contest/database/self_check.h"
 #include "contest/database/verdict_text.h"
 
+// A database that holds results already proves itself before it is used.
 ResultsDatabase::ResultsDatabase(const std::string& path, int flags, bool empty)
-    : connection_(path, flags), empty_(empty) {}
+    : connection_(path, flags), empty_(empty) {
+  if (!empty_) proveResultsDatabase(connection_);
+}
 
 std::optional<ResultsDatabase> ResultsDatabase::openExisting(const std::string& path) {
   const ResultsFileKind kind = inspectResultsFile(path);

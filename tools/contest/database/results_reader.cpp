@@ -6,6 +6,7 @@
 
 #include "common/file_error.h"
 #include "contest/database/file_header.h"
+#include "contest/database/self_check.h"
 #include "contest/database/verdict_text.h"
 
 namespace {
@@ -66,7 +67,7 @@ ResultsReader::ResultsReader(const std::string& path, bool shared)
     : connection_(openChecked(path, shared, immutableFile_)) {
   // One snapshot throughout (the transaction ends when the file is closed).
   connection_.execute("BEGIN");
-  connection_.number("SELECT count(*) FROM sqlite_schema");
+  proveResultsDatabase(connection_);
 }
 
 bool ResultsReader::stillCurrent() const {

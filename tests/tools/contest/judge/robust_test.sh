@@ -55,6 +55,37 @@ check "test set changed while read: exit 1" test $status -eq 1
 check "test set changed while read: said so" grep -q "^barvotok-contest judge: the test set 'moving-input.txt' changed while it was read; nothing was judged: run the judge again$" err.txt
 check "test set changed while read: nothing recorded" test ! -e moving.db
 
+# 1c. A database changed by another hand proves itself false: the judge and
+#     the standings refuse it, name the file and the fault, change nothing
+#     and exit 1; nothing aborts.
+judge input.txt subs -d clean.db
+while IFS='|' read -r what fault tamper; do
+  cp clean.db tampered.db
+  query tampered.db "$tamper"
+  before=$(cksum <tampered.db)
+  judge input.txt subs -d tampered.db
+  check "$what: the judge refuses it" test $status -eq 1 -a "$(grep -c -e "$fault" err.txt)" -eq 1
+  "$contest" standings tampered.db -o tampered.csv >out.txt 2>err.txt
+  check "$what: the standings refuse it" test $? -eq 1 -a "$(grep -c -e "$fault" err.txt)" -eq 1 -a ! -e tampered.csv
+  check "$what: left unchanged" test "$(cksum <tampered.db)" = "$before"
+done <<'ROWS'
+a trigger added|holds a trigger|CREATE TRIGGER t AFTER INSERT ON verdicts BEGIN UPDATE verdicts SET contestant = X'313131313131'; END;
+a view added|holds a view|CREATE VIEW v AS SELECT * FROM verdicts;
+an index added|holds a index|CREATE INDEX i ON sections(moves);
+negative moves|-1000 moves on test case|UPDATE sections SET moves = -1000 WHERE position = 1;
+moves beyond the grid|2000000000 moves on test case|UPDATE sections SET moves = 2000000000 WHERE position = 1;
+a test case count that is no row count|counts 5000000 test cases but describes 2|UPDATE test_sets SET case_count = 5000000;
+a grid beyond the format|a size outside the format's limits|UPDATE test_cases SET w = 5000 WHERE number = 1;
+ROWS
+# A damaged page: the quick check finds it.
+cp clean.db damaged.db
+size=$(stat -c %s damaged.db)
+printf '\377%.0s' $(seq 1 200) | dd of=damaged.db bs=1 seek=$((size - 300)) conv=notrunc status=none
+judge input.txt subs -d damaged.db
+check "a damaged page: the judge refuses it" test $status -eq 1 -a "$(grep -c 'it is damaged' err.txt)" -eq 1
+"$contest" standings damaged.db -o damaged.csv >out.txt 2>err.txt
+check "a damaged page: the standings refuse it" test $? -eq 1 -a "$(grep -c 'it is damaged' err.txt)" -eq 1
+
 # 2. A read error while judging: named with its error, exit 1, no
 #    contestant's failure counted, judged by the next run.
 cp b-original.txt subs/b.txt

@@ -45,7 +45,7 @@ const okReport = (sections) => `OK\n${sections.length}\n` + sections.map(([t, m]
 
 function writeResults(file) {
   const rows = ["INSERT INTO test_sets VALUES ('t1', 'input.txt', 2);",
-    "INSERT INTO test_cases VALUES ('t1', 1, 3, 2, 4), ('t1', 2, 5, 5, 3);"];
+    "INSERT INTO test_cases VALUES ('t1', 1, 4, 3, 4), ('t1', 2, 5, 5, 3);"];
   SUBMISSIONS.forEach((submission, i) => {
     const hash = `'h${i}'`;
     rows.push(`INSERT INTO submissions VALUES (${textOf(submission.path)}, ${hash}, 10, 't1');`);

@@ -1,0 +1,87 @@
+#include "contest/database/self_check.h"
+
+#include <set>
+#include <tuple>
+
+#include "common/escaped_bytes.h"
+#include "common/file_error.h"
+#include "contest/database/schema.h"
+
+namespace {
+
+// One schema object as SQLite keeps it: its kind, name, table and SQL.
+using SchemaObject = std::tuple<std::string, std::string, std::string, std::string>;
+
+std::set<SchemaObject> schemaObjects(const Connection& connection) {
+  std::set<SchemaObject> objects;
+  Statement rows(connection, "SELECT type, name, tbl_name, coalesce(sql, '') FROM sqlite_schema");
+  while (rows.step()) objects.emplace(rows.bytes(0), rows.bytes(1), rows.bytes(2), rows.bytes(3));
+  return objects;
+}
+
+// The objects that the results schema makes, made in memory for the comparison.
+std::set<SchemaObject> resultsSchemaObjects() {
+  const Connection schema(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  schema.execute(RESULTS_SCHEMA);
+  return schemaObjects(schema);
+}
+
+[[noreturn]] void refuse(const Connection& connection, const std::string& fault) {
+  throw DatabaseError{"will not use results database " + shownFileName(connection.path()) + ": " + fault};
+}
+
+// Each query finds the rows that break one rule of what the judge writes,
+// and says how, so that whatever is built from the file is bounded by its
+// rows and by the format's limits, never by a number in it.
+struct ValueRule {
+  const char* query;  // the first row that breaks the rule, as one text; none when it holds
+};
+
+const ValueRule VALUE_RULES[] = {
+    {"SELECT 'its test set ' || hash || ' counts ' || case_count || ' test cases but describes ' || "
+     "(SELECT count(*) FROM test_cases WHERE test_set = hash) FROM test_sets "
+     "WHERE case_count <> (SELECT count(*) FROM test_cases WHERE test_set = hash) LIMIT 1"},
+    {"SELECT 'its test set ' || test_set || ' numbers a test case ' || number || ' outside 1 to its count' "
+     "FROM test_cases WHERE number < 1 OR number > (SELECT case_count FROM test_sets WHERE hash = test_set) "
+     "LIMIT 1"},
+    {"SELECT 'its test set ' || test_set || ' gives test case ' || number || ' a size outside the format''s "
+     "limits' FROM test_cases WHERE typeof(w) <> 'integer' OR typeof(h) <> 'integer' OR typeof(b) <> "
+     "'integer' "
+     "OR w NOT BETWEEN 1 AND 1000 OR h NOT BETWEEN 1 AND 1000 OR b NOT BETWEEN 1 AND 100 LIMIT 1"},
+    {"SELECT 'a verdict of content ' || s.submission_hash || ' gives ' || s.moves || ' moves on test case ' "
+     "|| "
+     "s.test_case || ', whose grid has ' || (c.w * c.h) || ' cells' FROM sections s "
+     "JOIN test_cases c ON c.test_set = s.test_set AND c.number = s.test_case "
+     "WHERE typeof(s.moves) <> 'integer' OR s.moves NOT BETWEEN 0 AND c.w * c.h LIMIT 1"},
+};
+
+}  // namespace
+
+void proveResultsDatabase(const Connection& connection) {
+  Statement check(connection, "PRAGMA quick_check");
+  std::string firstFault;
+  while (check.step()) {
+    const std::string line = check.bytes(0);
+    if (line != "ok" && firstFault.empty()) firstFault = line;
+  }
+  if (!firstFault.empty()) refuse(connection, "it is damaged (" + terminalText(firstFault, 200) + ")");
+
+  const std::set<SchemaObject> expected = resultsSchemaObjects();
+  const std::set<SchemaObject> found = schemaObjects(connection);
+  for (const SchemaObject& object : found) {
+    if (expected.count(object) == 0) {
+      refuse(connection, "it holds a " + terminalText(std::get<0>(object), 40) + " " +
+                             terminalText(std::get<1>(object), 80) + " that the judge never makes");
+    }
+  }
+  for (const SchemaObject& object : expected) {
+    if (found.count(object) == 0)
+      refuse(connection, "its " + std::get<0>(object) + " " + std::get<1>(object) + " is missing or changed");
+  }
+
+  // Last, as these queries read the very tables just proved to be ours.
+  for (const ValueRule& rule : VALUE_RULES) {
+    Statement broken(connection, rule.query);
+    if (broken.step()) refuse(connection, terminalText(broken.bytes(0), 300));
+  }
+}
