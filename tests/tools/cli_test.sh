@@ -2,11 +2,13 @@
 # Runs the tools as a user would: help, bad command lines, a bad test set,
 # generate -> solve -> evaluate through the real evaluator, and the one file
 # layer of every tool: outputs that name inputs, and writes that fail.
-# Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok barvotok-visualise barvotok-contest
+# Usage: cli_test.sh barvotok-gen barvotok-solve Zvn22Barvotok barvotok-visualise barvotok-contest SWAP_SHIM|none
 set -u
 # shellcheck source=/dev/null
 source "$(dirname "$(realpath "$0")")/../support/shell_checks.sh"
-take_paths gen solve evaluator visualise contest -- "$@"
+swap_shim=$6
+take_paths gen solve evaluator visualise contest -- "$1" "$2" "$3" "$4" "$5"
+[ "$swap_shim" = none ] || take_paths swap_shim -- "$swap_shim"
 
 "$gen" --help >help.txt 2>err.txt; status=$?
 check "gen --help exits 0" test $status -eq 0
@@ -69,6 +71,44 @@ awk 'BEGIN { for (y = 0; y < 1000; y++) { line = ""; for (x = 0; x < 1000; x++) 
 (ulimit -v 60000; exec "$solve" -q big.txt -o big-sub.txt) >out.txt 2>err.txt
 status=$?
 check "solve under a memory limit: 'out of memory', exit 1" test $status -eq 1 -a "$(cat err.txt)" = "barvotok-solve: out of memory"
+
+# Outputs are the files the kernel names, checked again when written.
+printf 'earlier\n' >log.txt
+{ "$gen" -n 1 --width 3 --height 2 -s 1 -o /dev/stdout; echo later; } >>log.txt 2>/dev/null
+check "-o /dev/stdout appends where the caller appends" \
+  test "$(head -n 1 log.txt)" = earlier -a "$(tail -n 1 log.txt)" = later -a "$(sed -n 2p log.txt)" = Barvotok
+mkdir -p far/away
+ln -s far/away hop
+"$gen" -n 1 --width 3 --height 2 -s 1 -o hop/../t.txt 2>err.txt
+check "-o LINK/../NAME writes where the kernel resolves it" test $? -eq 0 -a -s far/t.txt -a ! -e t.txt
+"$gen" -n 2 --width 40 --height 30 -s 2 -o linked.txt
+ln linked.txt linked-too.txt
+(ulimit -f 1; exec "$gen" -n 2 --width 40 --height 30 -s 3 -o linked.txt) 2>err.txt
+check "a file with another hard link, cut by a write that fails: left empty under both names" \
+  test $? -eq 1 -a ! -s linked.txt -a ! -s linked-too.txt -a "$(grep -c 'it is left empty$' err.txt)" -eq 1
+if [ "$(id -u)" = 0 ] && id nobody >/dev/null 2>&1; then
+  "$gen" -n 1 -s 4 -o owned.txt && chown nobody owned.txt && chmod 600 owned.txt
+  "$gen" -n 1 -s 5 -o owned.txt
+  check "root rewriting another user's file keeps its owner and mode" test "$(stat -c '%U %a' owned.txt)" = "nobody 600"
+fi
+if [ "$swap_shim" != none ]; then
+  "$gen" -n 2 --width 30 --height 20 -s 6 -o swap-input.txt
+  cp swap-input.txt swap-input.orig
+  SWAP_ON_OPEN=swap-input.txt SWAP_LINK=swap-out.txt SWAP_TARGET=swap-input.txt LD_PRELOAD=$swap_shim \
+    "$solve" -q swap-input.txt -o swap-out.txt 2>err.txt
+  check "an output swapped for a link to the input while the solver works: refused" test $? -eq 1 \
+    -a "$(grep -c "^barvotok-solve: will not write 'swap-out.txt': it is" err.txt)" -eq 1
+  check "and the input is untouched" cmp -s swap-input.txt swap-input.orig
+  mkdir swap-subs
+  "$solve" -q swap-input.orig -o swap-subs/a.txt
+  "$contest" judge swap-input.orig swap-subs -d swap.db --reports swap-reports >/dev/null 2>&1
+  cp swap-subs/a.txt swap-subs/b.txt
+  SWAP_ON_OPEN=swap-subs/b.txt SWAP_LINK=swap-reports/b.txt.report SWAP_TARGET=../swap.db LD_PRELOAD=$swap_shim \
+    "$contest" judge swap-input.orig swap-subs -d swap.db --reports swap-reports >/dev/null 2>err.txt
+  check "a report swapped for a link to the database while the judge works: refused" test $? -eq 1 \
+    -a "$(grep -c "will not write 'swap-reports/b.txt.report': it is" err.txt)" -eq 1
+  check "and the database is whole" test "$(sqlite3 swap.db 'PRAGMA quick_check')" = ok
+fi
 
 # A tool never replaces a path it did not create.
 ln -s /dev/full full-link

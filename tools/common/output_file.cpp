@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "driver/same_file.h"
 
@@ -66,28 +67,92 @@ FileError cannotWrite(const std::string& name, int error) {
   return FileError{"cannot write " + shownFileName(name) + ": " + std::strerror(error != 0 ? error : EIO)};
 }
 
-// A new, empty file in the folder of `target`, with `mode` (when the target
-// exists) or the mode that a new file gets: its path, and its descriptor in `descriptor`.
-std::string temporaryBeside(const fs::path& target, std::optional<mode_t> mode, const std::string& name,
-                            int& descriptor) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+// The descriptor that a name for this process's own open files stands for:
+// /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N; -1 for any other name.
+int ownDescriptor(const std::string& name) {
+  if (name == "/dev/stdout") return 1;
+  if (name == "/dev/stderr") return 2;
+  for (const std::string_view prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+    if (!name.starts_with(prefix) || name.size() == prefix.size() || name.size() > prefix.size() + 9)
+      continue;
+    const std::string digits = name.substr(prefix.size());
+    if (digits.find_first_not_of("0123456789") != std::string::npos) return -1;
+    return std::stoi(digits);
+  }
+  return -1;
+}
+
+// The folder and the last name that the kernel gives `path`: the folder
+// opened as it resolves it (so LINK/.. is the parent of LINK's target), the
+// last name followed through symbolic links relative to their folders.
+std::pair<int, std::string> resolvedPlace(const std::string& path, const std::string& shown) {
+  std::string folderName = ".", name = path;
+  int folder = AT_FDCWD;
+  for (int hop = 0; hop < 40; ++hop) {
+    const auto slash = name.find_last_of('/');
+    if (slash != std::string::npos) {
+      folderName = slash == 0 ? "/" : name.substr(0, slash);
+      name = name.substr(slash + 1);
+      const int opened = ::openat(folder, folderName.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+      if (folder != AT_FDCWD) ::close(folder);
+      if (opened < 0) throw cannotWrite(shown, errno);
+      folder = opened;
+    }
+    if (name.empty() || name == "." || name == "..") {
+      if (folder != AT_FDCWD) ::close(folder);
+      throw cannotWrite(shown, EISDIR);
+    }
+    struct stat info {};
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(info.st_mode)) break;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlinkat(folder, name.c_str(), target.data(), target.size());
+    if (length <= 0) break;
+    name = target.substr(0, static_cast<std::size_t>(length));
+  }
+  if (folder == AT_FDCWD) folder = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) throw cannotWrite(shown, errno);
+  return {folder, name};
+}
+
+// A new, empty file in `folder`: its name, and its descriptor in `descriptor`.
+std::string temporaryIn(int folder, const std::string& shown, int& descriptor) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string path = (folder / (".barvotok-" + std::to_string(random()) + ".tmp")).string();
-    descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
-      if (errno == EEXIST) continue;
-      throw cannotWrite(name, errno);
-    }
-    if (mode) ::fchmod(descriptor, *mode & 07777);
-    return path;
+    std::string name = ".barvotok-" + std::to_string(random()) + ".tmp";
+    descriptor = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor >= 0) return name;
+    if (errno != EEXIST) throw cannotWrite(shown, errno);
   }
-  throw cannotWrite(name, EEXIST);
+  throw cannotWrite(shown, EEXIST);
 }
 
 }  // namespace
 
-void refuseOutputClashes(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs) {
+OutputGuard::OutputGuard(std::vector<std::string> inputs, std::vector<std::string> outputs)
+    : inputs_(std::move(inputs)), outputs_(std::move(outputs)) {
+  for (const std::string& input : inputs_) {
+    if (const auto identity = input == "-" ? std::nullopt : identityOf(input))
+      inputsAtStart_.push_back(*identity);
+  }
+}
+
+void OutputGuard::refuseToReplace(const std::string& output, dev_t device, ino_t inode) const {
+  const Identity replaced{device, inode};
+  for (const Identity& input : inputsAtStart_) {
+    if (input == replaced) refuse(output, "it is one of the run's inputs");
+  }
+  for (const std::string& input : inputs_) {
+    if (input != "-" && identityOf(input) == replaced)
+      refuse(output, "it is the input " + shownFileName(input));
+  }
+  for (const std::string& other : outputs_) {
+    if (other != output && other != "-" && identityOf(other) == replaced)
+      refuse(output, "it is also the output " + shownFileName(other));
+  }
+}
+
+OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
+                                const std::vector<std::string>& outputs) {
   std::map<Identity, std::string> inputAt;
   for (const std::string& input : inputs) {
     if (const auto identity = input == "-" ? std::nullopt : identityOf(input))
@@ -96,7 +161,7 @@ void refuseOutputClashes(const std::vector<std::string>& inputs, const std::vect
   std::map<Identity, std::string> outputAt;
   std::map<fs::path, std::string> placed;
   for (const std::string& output : outputs) {
-    if (output == "-") continue;
+    if (output == "-" || ownDescriptor(output) >= 0) continue;
     const fs::path place = placeOf(output);
     if (const auto identity = identityOf(output)) {
       const auto input = inputAt.find(*identity);
@@ -113,27 +178,52 @@ void refuseOutputClashes(const std::vector<std::string>& inputs, const std::vect
     const auto [other, added] = placed.emplace(place, output);
     if (!added) refuse(output, "it is also the output " + shownFileName(other->second));
   }
+  return OutputGuard(inputs, outputs);
 }
 
-OutputFile::OutputFile(std::string name) : name_(std::move(name)) {
+OutputFile::OutputFile(std::string name, const OutputGuard& guard) : name_(std::move(name)), guard_(guard) {
   if (name_ == "-") return;
-  struct stat info {};
-  const bool exists = ::stat(name_.c_str(), &info) == 0;
-  int descriptor = -1;
-  if (exists && !(S_ISREG(info.st_mode) && info.st_nlink == 1)) {
-    descriptor = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (descriptor < 0) throw cannotWrite(name_, errno);
-  } else {
-    target_ = placeOf(name_).string();
-    temporary_ = temporaryBeside(target_, exists ? std::optional<mode_t>(info.st_mode) : std::nullopt, name_,
-                                 descriptor);
+  if (const int own = ownDescriptor(name_); own >= 0) {
+    if (own == 1) std::cout.flush();
+    descriptor_ = ::dup(own);
+    if (descriptor_ < 0) throw cannotWrite(name_, errno);
+    buffer_.attach(descriptor_);
+    return;
   }
-  buffer_.attach(descriptor);
+  std::tie(folder_, placed_) = resolvedPlace(name_, name_);
+  struct stat info {};
+  const bool exists = ::fstatat(folder_, placed_.c_str(), &info, 0) == 0;
+  if (exists && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+    guard_.refuseToReplace(name_, info.st_dev, info.st_ino);
+  if (exists && !(S_ISREG(info.st_mode) && info.st_nlink == 1)) {
+    // In place: the file opened is checked again, and only then emptied.
+    descriptor_ = ::openat(folder_, placed_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (descriptor_ < 0) throw cannotWrite(name_, errno);
+    buffer_.attach(descriptor_);
+    struct stat opened {};
+    if (::fstat(descriptor_, &opened) == 0 && S_ISREG(opened.st_mode)) {
+      guard_.refuseToReplace(name_, opened.st_dev, opened.st_ino);
+      if (::ftruncate(descriptor_, 0) != 0) throw cannotWrite(name_, errno);
+      emptyOnFailure_ = true;
+    }
+    return;
+  }
+  temporary_ = temporaryIn(folder_, name_, descriptor_);
+  buffer_.attach(descriptor_);
+  if (exists) {
+    // The owner and group where the process may set them (root may; others
+    // keep their own, or at least the group), then the mode, which a change
+    // of owner may have cut.
+    if (::fchown(descriptor_, info.st_uid, info.st_gid) != 0)
+      (void)::fchown(descriptor_, static_cast<uid_t>(-1), info.st_gid);
+    ::fchmod(descriptor_, info.st_mode & 07777);
+  }
 }
 
 OutputFile::~OutputFile() {
   buffer_.close();
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  if (!temporary_.empty()) ::unlinkat(folder_, temporary_.c_str(), 0);
+  if (folder_ >= 0) ::close(folder_);
 }
 
 std::ostream& OutputFile::stream() { return name_ == "-" ? std::cout : file_; }
@@ -147,14 +237,28 @@ void OutputFile::commit() {
                       std::string(std::strerror(errno != 0 ? errno : EIO))};
     return;
   }
+  const bool flushed = file_.flush() && buffer_.error() == 0;
+  if (!flushed && emptyOnFailure_) {
+    // A part of a file could pass for the whole: a file written in place is
+    // left empty, as the evaluator leaves its report.
+    const int error = buffer_.error();
+    (void)::ftruncate(descriptor_, 0);
+    buffer_.close();
+    throw FileError{"cannot write " + shownFileName(name_) + ": " + std::strerror(error != 0 ? error : EIO) +
+                    "; it is left empty"};
+  }
   if (!buffer_.close() || !file_) throw cannotWrite(name_, buffer_.error());
-  if (!temporary_.empty() && ::rename(temporary_.c_str(), target_.c_str()) != 0)
-    throw cannotWrite(name_, errno);
+  if (temporary_.empty()) return;
+  // What the name gives now is checked again, just before it is replaced.
+  struct stat now {};
+  if (::fstatat(folder_, placed_.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(now.st_mode))
+    guard_.refuseToReplace(name_, now.st_dev, now.st_ino);
+  if (::renameat(folder_, temporary_.c_str(), folder_, placed_.c_str()) != 0) throw cannotWrite(name_, errno);
   temporary_.clear();
 }
 
-void writeOutputFile(const std::string& name, std::string_view bytes) {
-  OutputFile output(name);
+void writeOutputFile(const std::string& name, std::string_view bytes, const OutputGuard& guard) {
+  OutputFile output(name, guard);
   output.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   output.commit();
 }

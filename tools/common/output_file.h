@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -8,23 +10,51 @@
 #include "common/descriptor_buffer.h"
 #include "common/file_error.h"
 
+// What a run's outputs must never replace: its inputs, and its other
+// outputs. Each write checks the file it is about to replace at that very
+// moment, so that no name changed during the run (a link swapped in, a file
+// renamed) can make a tool write over them: the files that the names give
+// now, and the inputs as they were when the run began.
+class OutputGuard {
+ public:
+  OutputGuard() = default;
+  OutputGuard(std::vector<std::string> inputs, std::vector<std::string> outputs);
+
+  // Throws FileError when the file of `identity` (device and inode), which
+  // writing `output` would replace, is an input or another output.
+  void refuseToReplace(const std::string& output, dev_t device, ino_t inode) const;
+
+ private:
+  std::vector<std::string> inputs_;
+  std::vector<std::string> outputs_;
+  std::vector<std::pair<dev_t, ino_t>> inputsAtStart_;
+};
+
 // The one rule for the outputs of a run, checked before anything is written:
 // no output is one of the run's `inputs` (sameFile, the evaluator's rule: the
 // same device and inode, so links count), no two outputs are one file (the
 // same file, or the same place where a new one would be created), and the
 // name of an output still to be created fits the file system. "-" is standard
-// input or output and clashes with nothing. Throws FileError.
-void refuseOutputClashes(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs);
+// input or output and clashes with nothing. Throws FileError. Returns the
+// guard that every write of the run then checks again.
+OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
+                                const std::vector<std::string>& outputs);
 
-// An output of a tool, whole or absent. A regular file (also through a
-// symbolic link) or a path still free is written as a new file beside it,
-// renamed into place by `commit`, so a reader sees the old file or the new
-// one, never a part; a file that is gone on failure was never there. A
-// device, a pipe or a file with other hard links is written in place, and
-// "-" is standard output. Throws FileError when it cannot be opened.
+// An output of a tool, whole or absent. Its name is resolved by the kernel
+// (the folder opened, the last name followed through symbolic links relative
+// to it), never as text. A regular file (also through a symbolic link) or a
+// path still free is written as a new file beside it, with the old one's
+// mode, owner and group where the process may set them, and renamed into
+// place by `commit`, so a reader sees the old file or the new one, never a
+// part; a file that is gone on failure was never there. A file with other
+// hard links is written in place, and left empty when the write fails; a
+// device or a pipe is written in place; "-", /dev/stdout, /dev/stderr,
+// /dev/fd/N and /proc/self/fd/N are this process's own descriptors, written
+// where they stand (so an appending caller keeps what it had). Throws
+// FileError when it cannot be opened or the guard refuses it.
 class OutputFile {
  public:
-  explicit OutputFile(std::string name);
+  OutputFile(std::string name, const OutputGuard& guard);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -36,11 +66,15 @@ class OutputFile {
 
  private:
   std::string name_;
-  std::string target_;     // where the file ends up: the link's target for a link
-  std::string temporary_;  // empty when written in place
+  const OutputGuard& guard_;
+  int folder_ = -1;              // the folder the file ends up in
+  std::string placed_;           // its name there: the link's target for a link
+  std::string temporary_;        // in that folder; empty when written in place
+  int descriptor_ = -1;          // the one the buffer writes to
+  bool emptyOnFailure_ = false;  // a file written in place
   DescriptorBuffer buffer_;
   std::ostream file_{&buffer_};
 };
 
 // Writes `bytes` to the named output so. Throws FileError.
-void writeOutputFile(const std::string& name, std::string_view bytes);
+void writeOutputFile(const std::string& name, std::string_view bytes, const OutputGuard& guard);

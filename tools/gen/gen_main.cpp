@@ -10,8 +10,8 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-gen";
 
 int generate(const GeneratorOptions& options) {
-  refuseOutputClashes({}, {options.output});
-  OutputFile output(options.output);
+  const OutputGuard guard = refuseOutputClashes({}, {options.output});
+  OutputFile output(options.output, guard);
   const GeneratorSettings& settings = options.settings;
   Progress progress("generating test case", settings.caseCount);
   writeTestSetHeader(output.stream(), settings.caseCount);

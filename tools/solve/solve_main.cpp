@@ -18,8 +18,8 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-solve";
 
 // Writes the report's exact bytes to the file that --report names, if any.
-void keepReport(const SolverOptions& options, const std::string& report) {
-  if (!options.report.empty()) writeOutputFile(options.report, report);
+void keepReport(const SolverOptions& options, const std::string& report, const OutputGuard& guard) {
+  if (!options.report.empty()) writeOutputFile(options.report, report, guard);
 }
 
 // The evaluator's report on the test set with the submission written.
@@ -50,11 +50,12 @@ std::vector<std::vector<std::int32_t>> solveAll(const SolverOptions& options, co
 }
 
 int run(const SolverOptions& options) {
-  refuseOutputClashes({options.input}, {options.output, options.report.empty() ? "-" : options.report});
+  const OutputGuard guard =
+      refuseOutputClashes({options.input}, {options.output, options.report.empty() ? "-" : options.report});
   TestSet testSet;
   std::string failure;
   if (!readCheckedTestSet(options.input, testSet, &failure)) {
-    keepReport(options, failure);
+    keepReport(options, failure, guard);
     return 1;
   }
   MoveTable table;
@@ -66,7 +67,7 @@ int run(const SolverOptions& options) {
     showReport(*objection);
     return 1;
   }
-  OutputFile output(options.output);
+  OutputFile output(options.output, guard);
   std::ostringstream submission;  // kept, to be evaluated once written
   writeSubmissionHeader(submission, options.contestant);
   for (std::size_t at = 0; at < answers.size(); ++at) {
@@ -75,7 +76,7 @@ int run(const SolverOptions& options) {
   output.stream() << submission.str();
   if (options.table) std::cerr << notes << table.text();
   output.commit();
-  if (!options.report.empty()) keepReport(options, reportOnSubmission(testSet, submission.str()));
+  if (!options.report.empty()) keepReport(options, reportOnSubmission(testSet, submission.str()), guard);
   return 0;
 }
 

@@ -74,15 +74,15 @@ int visualise(const VisualiseOptions& options) {
   std::vector<std::string> outputs;
   if (options.pageName) outputs.push_back(*options.pageName);
   if (options.pngName) outputs.push_back(*options.pngName);
-  refuseOutputClashes({options.inputName, options.submissionName}, outputs);
+  const OutputGuard guard = refuseOutputClashes({options.inputName, options.submissionName}, outputs);
 
   const TestSet testSet = readInput(options.inputName);
   const SectionView view = readSection(options, testSet);
   // Everything is made before the first byte is written.
   const std::string page = options.pageName ? pageBytes(options, view) : std::string();
   const std::string picture = options.pngName ? pictureBytes(options, view) : std::string();
-  if (options.pageName) writeOutputFile(*options.pageName, page);
-  if (options.pngName) writeOutputFile(*options.pngName, picture);
+  if (options.pageName) writeOutputFile(*options.pageName, page, guard);
+  if (options.pngName) writeOutputFile(*options.pngName, picture, guard);
 
   // Standard output may be one of the outputs.
   const bool toStandardOutput = options.pageName == "-" || options.pngName == "-";

@@ -4,6 +4,7 @@
 #include "web/page_session.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -35,8 +36,13 @@ class PageSessionTest : public testing::Test {
     return {std::istreambuf_iterator<char>(report), {}};
   }
 
-  std::filesystem::path folder_ = testing::TempDir() + "page_session_test";
-  void SetUp() override { std::filesystem::create_directories(folder_); }
+  std::filesystem::path folder_;
+  // A folder of its own: CTest runs the tests of this file side by side.
+  void SetUp() override {
+    std::string pattern = testing::TempDir() + "page_session_test-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 };
 

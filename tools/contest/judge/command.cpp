@@ -28,10 +28,10 @@ constexpr std::string_view TOOL = "barvotok-contest judge";
 
 // Writes DIR/NAME.report for every file of a content.
 void writeReports(const std::string& folder, const std::vector<const SubmissionFile*>& files,
-                  const std::string& report) {
+                  const std::string& report, const OutputGuard& guard) {
   if (folder.empty()) return;
   for (const SubmissionFile* file : files) {
-    writeOutputFile(folder + "/" + file->name + ".report", report);
+    writeOutputFile(folder + "/" + file->name + ".report", report, guard);
   }
 }
 
@@ -58,8 +58,12 @@ std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submis
 class JudgeRun {
  public:
   JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, std::int64_t skipped,
-           const StopSignals& signals)
-      : options_(options), submissions_(std::move(submissions)), skipped_(skipped), signals_(signals) {}
+           const OutputGuard& guard, const StopSignals& signals)
+      : options_(options),
+        submissions_(std::move(submissions)),
+        skipped_(skipped),
+        guard_(guard),
+        signals_(signals) {}
 
   int run() {
     const auto testSetDigest = hashFile(options_.input);
@@ -90,7 +94,8 @@ class JudgeRun {
     }
     results->recordSubmissions(testSetHash, recordsOf(doneFiles));
     for (const PendingContent& content : done) {
-      writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash));
+      writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash),
+                   guard_);
     }
     return judge(shared, pending, *results, testSetHash, static_cast<std::int64_t>(done.size()));
   }
@@ -146,7 +151,7 @@ class JudgeRun {
           return;
         }
         results.recordVerdict(testSetHash, content.hash, *judgement.verdict, recordsOf(content.files));
-        writeReports(options_.reportsFolder, content.files, judgement.verdict->report);
+        writeReports(options_.reportsFolder, content.files, judgement.verdict->report, guard_);
       };
       judgeAll(shared, pending, threads, record, [&] { return signals_.received() != 0; });
       seconds = progress.seconds();
@@ -165,6 +170,7 @@ class JudgeRun {
   const JudgeOptions& options_;
   std::vector<SubmissionFile> submissions_;
   std::int64_t skipped_;
+  const OutputGuard& guard_;
   const StopSignals& signals_;
 };
 
@@ -172,10 +178,10 @@ int judgeContest(const JudgeOptions& options) {
   const StopSignals signals;
   try {
     const SubmissionListing named = listSubmissions(options.submissions);
-    refuseClashingOutputs(options, named.files);
+    const OutputGuard guard = refuseClashingOutputs(options, named.files);
     std::vector<SubmissionFile> submissions = shardOf(named.files, options.shard);
     hashSubmissions(submissions);
-    return JudgeRun(options, std::move(submissions), named.skipped, signals).run();
+    return JudgeRun(options, std::move(submissions), named.skipped, guard, signals).run();
   } catch (const FileError& error) {
     std::cerr << TOOL << ": " << error.message << "\n";
   } catch (const DatabaseError& error) {

@@ -2,7 +2,8 @@
 
 #include "common/output_file.h"
 
-void refuseClashingOutputs(const JudgeOptions& options, const std::vector<SubmissionFile>& submissions) {
+OutputGuard refuseClashingOutputs(const JudgeOptions& options,
+                                  const std::vector<SubmissionFile>& submissions) {
   std::vector<std::string> inputs{options.input};
   for (const SubmissionFile& submission : submissions) inputs.push_back(submission.path);
   // SQLite writes the two files beside the database while it works.
@@ -15,5 +16,5 @@ void refuseClashingOutputs(const JudgeOptions& options, const std::vector<Submis
       outputs.push_back(options.reportsFolder + "/" + submission.name + ".report");
     }
   }
-  refuseOutputClashes(inputs, outputs);
+  return refuseOutputClashes(inputs, outputs);
 }

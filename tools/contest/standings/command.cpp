@@ -24,7 +24,7 @@ std::vector<std::string> inputsOf(const StandingsOptions& options) {
 }
 
 int run(const StandingsOptions& options) {
-  refuseOutputClashes(inputsOf(options), {options.output});
+  const OutputGuard guard = refuseOutputClashes(inputsOf(options), {options.output});
   std::optional<std::string> testSetHash;
   std::vector<StandingsSubmission> references;
   if (options.input) {
@@ -47,7 +47,7 @@ int run(const StandingsOptions& options) {
   }
   std::ostringstream text;
   writeStandings(text, rankContest(results, references, options.scoring, options.counting), options.format);
-  writeOutputFile(options.output, text.str());
+  writeOutputFile(options.output, text.str(), guard);
   return 0;
 }
 
