@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "common/checked_test_set.h"
+#include "common/escaped_bytes.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
 #include "common/progress.h"
@@ -76,7 +77,11 @@ class JudgeRun {
     std::vector<PendingContent> pending;
     std::vector<PendingContent> done;
     for (PendingContent& content : contentsOf(submissions_)) {
-      (judged.contains(content.hash) ? done : pending).push_back(std::move(content));
+      const bool stored = judged.contains(content.hash);
+      // Judged again, its stored report kept to tell whether the verdict differs.
+      if (stored && options_.recheck)
+        storedReports_.emplace(content.hash, results->reportOf(testSetHash, content.hash));
+      (stored && !options_.recheck ? done : pending).push_back(std::move(content));
     }
     // A test set already in the database passed its checks when it came.
     SharedTestSet shared;
@@ -150,6 +155,7 @@ class JudgeRun {
           results.recordSubmissions(testSetHash, recordsOf(content.files));
           return;
         }
+        noteDifference(content, judgement.verdict->report);
         results.recordVerdict(testSetHash, content.hash, *judgement.verdict, recordsOf(content.files));
         writeReports(options_.reportsFolder, content.files, judgement.verdict->report, guard_);
       };
@@ -164,7 +170,23 @@ class JudgeRun {
       std::cerr << TOOL << ": stopped by " << stopSignalName(signal) << "\n";
       return 128 + signal;
     }
-    return tally.left() > 0 ? 1 : 0;
+    return tally.left() > 0 || differed_ > 0 ? 1 : 0;
+  }
+
+  // A stored verdict that judging again does not give: named, and counted.
+  void noteDifference(const PendingContent& content, const std::string& report) {
+    const auto stored = storedReports_.find(content.hash);
+    if (stored == storedReports_.end() || stored->second == report) return;
+    ++differed_;
+    const auto firstLine = [](const std::string& text) {
+      std::string quoted = "'";
+      quoted += terminalText(std::string_view(text).substr(0, text.find('\n')), 120);
+      quoted += '\'';
+      return quoted;
+    };
+    std::cerr << TOOL << ": the stored verdict of " << shownFileName(content.files.front()->path) << " was "
+              << firstLine(stored->second) << ", judged again it is " << firstLine(report)
+              << "; the new one is kept\n";
   }
 
   const JudgeOptions& options_;
@@ -172,6 +194,8 @@ class JudgeRun {
   std::int64_t skipped_;
   const OutputGuard& guard_;
   const StopSignals& signals_;
+  std::map<ContentHash, std::string> storedReports_;  // under --recheck
+  std::int64_t differed_ = 0;
 };
 
 int judgeContest(const JudgeOptions& options) {

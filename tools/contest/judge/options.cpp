@@ -4,6 +4,7 @@
 
 const std::string_view JUDGE_HELP =
     "Usage: barvotok-contest judge INPUT SUBMISSION... -d RESULTS [-j N] [--shard K/N] [--reports DIR]\n"
+    "                              [--recheck]\n"
     "Checks the test set INPUT once, as the evaluator checks it, then judges every\n"
     "SUBMISSION exactly as 'Zvn22Barvotok eval' would, into the results database\n"
     "RESULTS (SQLite). A SUBMISSION is a file, or a folder whose regular files are\n"
@@ -16,6 +17,10 @@ const std::string_view JUDGE_HELP =
     "                         submission's part is fixed by the hash of its path\n"
     "      --reports DIR      also write each report as DIR/NAME.report, NAME being\n"
     "                         the submission's file name\n"
+    "      --recheck          judge the contents that already have a verdict again,\n"
+    "                         name on standard error each verdict that differs, and\n"
+    "                         keep the new one (before publishing standings built\n"
+    "                         from databases of other machines)\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -26,8 +31,9 @@ const std::string_view JUDGE_HELP =
     "     submissions share a file name under --reports (by any name or link:\n"
     "     nothing is written then); the test set is not valid (the evaluator's\n"
     "     report follows on standard error); RESULTS is not this tool's database;\n"
-    "     a submission changed or failed while it was judged (it is left for the\n"
-    "     next run); or the log could not be folded back into RESULTS\n"
+    "     a submission changed or failed while it was judged, or memory ran out (it\n"
+    "     is left for the next run); the log could not be folded back into\n"
+    "     RESULTS; or --recheck found a stored verdict that differs\n"
     "  2  a bad command line\n"
     "  128+N  stopped by signal N (SIGINT 130, SIGTERM 143) between submissions;\n"
     "         a re-run finishes the job\n";
@@ -61,6 +67,8 @@ JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
       options.threads = parseWhole(cursor.value(), "--jobs", 1, 1024);
     } else if (cursor.isOption("--shard")) {
       options.shard = parseShard(cursor.value());
+    } else if (cursor.isFlag("--recheck")) {
+      options.recheck = true;
     } else if (cursor.isOption("--reports")) {
       options.reportsFolder = cursor.value();
       if (options.reportsFolder.empty()) throw UsageError{"--reports needs a folder"};

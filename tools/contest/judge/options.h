@@ -20,6 +20,7 @@ struct JudgeOptions {
   std::int64_t threads = 0;  // 0: one per core
   ShardChoice shard;
   std::string reportsFolder;  // empty: no report files
+  bool recheck = false;       // judge the contents with a stored verdict again
   bool help = false;
 };
 

@@ -86,6 +86,31 @@ check "a damaged page: the judge refuses it" test $status -eq 1 -a "$(grep -c 'i
 "$contest" standings damaged.db -o damaged.csv >out.txt 2>err.txt
 check "a damaged page: the standings refuse it" test $? -eq 1 -a "$(grep -c 'it is damaged' err.txt)" -eq 1
 
+# 1d. A stored verdict rewritten by hand into another consistent one: only
+#     --recheck can tell; it names the file, keeps the verdict judged again,
+#     and exits 1; a second recheck finds nothing.
+mkdir rsubs
+cp subs/a.txt rsubs/a.txt
+cp b-original.txt rsubs/b.txt
+judge input.txt rsubs -d rewritten.db
+query rewritten.db "
+  CREATE TEMP VIEW h AS SELECT (SELECT hash FROM submissions WHERE path = 'rsubs/a.txt') AS a,
+                               (SELECT hash FROM submissions WHERE path = 'rsubs/b.txt') AS b;
+  UPDATE verdicts SET report = (SELECT report FROM verdicts, h WHERE submission_hash = h.a)
+    WHERE submission_hash = (SELECT b FROM h);
+  DELETE FROM sections WHERE submission_hash = (SELECT b FROM h);
+  INSERT INTO sections SELECT h.b, test_set, position, test_case, moves FROM sections, h WHERE submission_hash = h.a;"
+judge input.txt rsubs -d rewritten.db
+check "a verdict rewritten by hand: a plain run reuses it" test $status -eq 0
+judge input.txt rsubs -d rewritten.db --recheck --reports rechecked
+check "--recheck: exit 1, the file named" test $status -eq 1 -a \
+  "$(grep -c "^barvotok-contest judge: the stored verdict of 'rsubs/b.txt' was 'OK', judged again it is " err.txt)" -eq 1
+"$evaluator" eval input.txt rsubs/b.txt expected-b.report
+check "--recheck: the verdict judged again is kept" cmp -s expected-b.report rechecked/b.txt.report
+check "--recheck: only that one differed" test "$(grep -c 'stored verdict' err.txt)" -eq 1
+judge input.txt rsubs -d rewritten.db --recheck
+check "--recheck again: nothing differs" test $status -eq 0 -a ! -s err.txt
+
 # 2. A read error while judging: named with its error, exit 1, no
 #    contestant's failure counted, judged by the next run.
 cp b-original.txt subs/b.txt
