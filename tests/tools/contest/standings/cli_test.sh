@@ -88,4 +88,11 @@ standings results.db --input input.txt -o out.html
 check "a test set that was never judged exits 1" test $status -eq 1
 check "... naming its hash" grep -q '^barvotok-contest standings: the results hold no verdicts for test set [0-9a-f]\{32\}$' err.txt
 
+# The page's policy names its own style and script by their hashes: no fixed
+# nonce that injected markup could carry, no inline style sheet but its own.
+standings results.db -o policy.html
+policy=$(sed -n 's/.*Content-Security-Policy" content="\([^"]*\)".*/\1/p' policy.html)
+check "the page's policy allows its script and style by SHA-256 hash only" test "$(grep -o "'sha256-[A-Za-z0-9+/]*='" <<<"$policy" | wc -l)" -eq 2 \
+  -a "$(grep -c 'nonce' <<<"$policy")" -eq 0 -a "$(grep -c "style-src-elem 'sha256-" <<<"$policy")" -eq 1
+
 finish
