@@ -239,8 +239,10 @@
     else $("replay").hidden = true;
   }
 
-  function openSection(position) {
+  // A section the contestant asked for is scrolled into view once it is shown.
+  function openSection(position, asked) {
     if (!state.judged || position < 1 || position > state.judged.sections.positions.length) return;
+    state.scrollToReplay = Boolean(asked);
     setStatus("Replaying section " + position);
     state.worker.postMessage({ type: "section", position });
   }
@@ -252,6 +254,7 @@
     if (answer.unavailable) { setProblem(textOf(answer.unavailable)); return; }
     $("replay").hidden = false;
     window.barvotokViewer.open(answer);
+    if (state.scrollToReplay) $("replay").scrollIntoView({ block: "start" });
   }
 
   // ---- A copy of the page with the test set inside, for contestants. ----
@@ -313,11 +316,11 @@
     });
     $("section-rows").addEventListener("click", (event) => {
       const position = event.target.dataset && event.target.dataset.position;
-      if (position) openSection(Number(position));
+      if (position) openSection(Number(position), true);
     });
     $("open-section").addEventListener("submit", (event) => {
       event.preventDefault();
-      openSection(Number($("section-number").value));
+      openSection(Number($("section-number").value), true);
     });
     $("save-page").addEventListener("click", savePage);
   }
