@@ -182,6 +182,16 @@ OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
 }
 
 OutputFile::OutputFile(std::string name, const OutputGuard& guard) : name_(std::move(name)), guard_(guard) {
+  try {
+    open();
+  } catch (...) {
+    buffer_.close();
+    if (folder_ >= 0) ::close(folder_);
+    throw;
+  }
+}
+
+void OutputFile::open() {
   if (name_ == "-") return;
   if (const int own = ownDescriptor(name_); own >= 0) {
     if (own == 1) std::cout.flush();

@@ -65,6 +65,8 @@ class OutputFile {
   void commit();
 
  private:
+  void open();
+
   std::string name_;
   const OutputGuard& guard_;
   int folder_ = -1;              // the folder the file ends up in
