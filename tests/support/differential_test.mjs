@@ -43,10 +43,13 @@ async function otherEvaluator() {
 try {
   const run = await otherEvaluator();
   const random = randomSource(20261209);
-  const input = path.join(scratch, "input.txt"), submission = path.join(scratch, "submission.txt");
-  const nativeReport = path.join(scratch, "native.txt"), otherReport = path.join(scratch, "other.txt");
   const verdicts = new Map();
   for (let i = 0; i < count; i++) {
+    // Files of their own for each case: Wine may still hold the last case's
+    // files for a moment after its process ended, and Windows would not let
+    // them be opened again meanwhile.
+    const [input, submission, nativeReport, otherReport] =
+      ["input", "submission", "native", "other"].map((name) => path.join(scratch, `${name}-${i}.txt`));
     const evaluation = randomCase(random);
     fs.writeFileSync(input, evaluation.input, "latin1");
     fs.writeFileSync(submission, evaluation.submission, "latin1");
@@ -57,6 +60,7 @@ try {
     assert.ok(actual.report.equals(expected),
       `case ${i}: the reports differ\n--- native\n${expected}\n--- other\n${actual.report}\n` +
       `--- input\n${JSON.stringify(evaluation.input)}\n--- submission\n${JSON.stringify(evaluation.submission)}`);
+    for (const file of [input, submission, nativeReport, otherReport]) fs.rmSync(file, { force: true });
     const line = expected.toString("latin1").split("\n")[0], check = /^Napaka \[Zvn22Barvotok:(\d+)\]/.exec(line);
     const verdict = check ? "check line " + check[1] : line.slice(0, 40);
     verdicts.set(verdict, (verdicts.get(verdict) || 0) + 1);
