@@ -7,5 +7,6 @@ cd "$(dirname "$0")/.."
 source scripts/lib/packages.sh
 
 want x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64
-want wine wine64
+want /usr/lib/wine/wine64 wine64
+want wine wine  # the wine command itself, which wine64 only recommends
 install_wanted
