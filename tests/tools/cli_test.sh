@@ -65,12 +65,16 @@ a 120 kB value|barvotok-solve: invalid value '7777777777777777777777777777777777
 a command name|barvotok-contest: unknown command 'j\x1b[2Judge'|"$contest" $'j\e[2Judge'
 ROWS
 
-# Memory that runs out is a message and exit status 1, never an abort.
-printf 'Barvotok\n1\n\n1\n1000 1000 100\n' >big.txt
-awk 'BEGIN { for (y = 0; y < 1000; y++) { line = ""; for (x = 0; x < 1000; x++) line = line " " (x * 7 + y * 13) % 100 + 1; print substr(line, 2) } }' >>big.txt
-(ulimit -v 60000; exec "$solve" -q big.txt -o big-sub.txt) >out.txt 2>err.txt
-status=$?
-check "solve under a memory limit: 'out of memory', exit 1" test $status -eq 1 -a "$(cat err.txt)" = "barvotok-solve: out of memory"
+# Memory that runs out is a message and exit status 1, never an abort. Only in
+# the ordinary build (the one with the shim): the sanitizers reserve more
+# address space than any such limit allows.
+if [ "$swap_shim" != none ]; then
+  printf 'Barvotok\n1\n\n1\n1000 1000 100\n' >big.txt
+  awk 'BEGIN { for (y = 0; y < 1000; y++) { line = ""; for (x = 0; x < 1000; x++) line = line " " (x * 7 + y * 13) % 100 + 1; print substr(line, 2) } }' >>big.txt
+  (ulimit -v 60000; exec "$solve" -q big.txt -o big-sub.txt) >out.txt 2>err.txt
+  status=$?
+  check "solve under a memory limit: 'out of memory', exit 1" test $status -eq 1 -a "$(cat err.txt)" = "barvotok-solve: out of memory"
+fi
 
 # Outputs are the files the kernel names, checked again when written.
 printf 'earlier\n' >log.txt
