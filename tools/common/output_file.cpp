@@ -86,12 +86,12 @@ int ownDescriptor(const std::string& name) {
 // opened as it resolves it (so LINK/.. is the parent of LINK's target), the
 // last name followed through symbolic links relative to their folders.
 std::pair<int, std::string> resolvedPlace(const std::string& path, const std::string& shown) {
-  std::string folderName = ".", name = path;
+  std::string name = path;
   int folder = AT_FDCWD;
   for (int hop = 0; hop < 40; ++hop) {
     const auto slash = name.find_last_of('/');
     if (slash != std::string::npos) {
-      folderName = slash == 0 ? "/" : name.substr(0, slash);
+      const std::string folderName = slash == 0 ? "/" : name.substr(0, slash);
       name = name.substr(slash + 1);
       const int opened = ::openat(folder, folderName.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
       if (folder != AT_FDCWD) ::close(folder);
