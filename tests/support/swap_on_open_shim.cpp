@@ -34,24 +34,29 @@ Call real(const char* name) {
 
 }  // namespace
 
+// The C library's own `name`, called after the swap.
+static int openAfterSwap(const char* name, const char* path, int flags, va_list arguments) {
+  const auto mode = static_cast<mode_t>(va_arg(arguments, int));
+  swapIfWatched(path);
+  return real<int (*)(const char*, int, ...)>(name)(path, flags, mode);
+}
+
 extern "C" {
 
 int open(const char* path, int flags, ...) {
   va_list arguments;
   va_start(arguments, flags);
-  const auto mode = static_cast<mode_t>(va_arg(arguments, int));
+  const int file = openAfterSwap("open", path, flags, arguments);
   va_end(arguments);
-  swapIfWatched(path);
-  return real<int (*)(const char*, int, ...)>("open")(path, flags, mode);
+  return file;
 }
 
 int open64(const char* path, int flags, ...) {
   va_list arguments;
   va_start(arguments, flags);
-  const auto mode = static_cast<mode_t>(va_arg(arguments, int));
+  const int file = openAfterSwap("open64", path, flags, arguments);
   va_end(arguments);
-  swapIfWatched(path);
-  return real<int (*)(const char*, int, ...)>("open64")(path, flags, mode);
+  return file;
 }
 
 FILE* fopen(const char* path, const char* mode) {

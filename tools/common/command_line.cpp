@@ -4,12 +4,7 @@
 
 #include "common/escaped_bytes.h"
 
-std::string quotedArgument(std::string_view text) {
-  std::string quoted = "'";
-  quoted += terminalText(text, 80);
-  quoted += '\'';
-  return quoted;
-}
+std::string quotedArgument(std::string_view text) { return quotedText(text, 80); }
 
 namespace {
 

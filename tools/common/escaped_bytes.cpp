@@ -27,6 +27,14 @@ std::string terminalText(std::string_view bytes, std::size_t limit) {
   return terminalText(bytes, bytes.size(), limit);
 }
 
+std::string quotedText(std::string_view bytes, std::size_t limit) {
+  // Appended piece by piece: GCC 12 misreads chained concatenation (-Wrestrict).
+  std::string quoted = "'";
+  quoted += terminalText(bytes, limit);
+  quoted += '\'';
+  return quoted;
+}
+
 std::string terminalText(std::string_view head, std::size_t fullLength, std::size_t limit) {
   if (fullLength <= limit) return escapedBytes(head.substr(0, fullLength));
   return escapedBytes(head.substr(0, limit)) + "... (" + std::to_string(fullLength) + " bytes in all)";

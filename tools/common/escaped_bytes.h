@@ -16,3 +16,6 @@ std::string terminalText(std::string_view bytes, std::size_t limit = 400);
 // The same for a text of which only `head` is at hand: its first bytes, at
 // least min(fullLength, limit) of them, of `fullLength` bytes in all.
 std::string terminalText(std::string_view head, std::size_t fullLength, std::size_t limit);
+
+// terminalText between single quotes, as messages quote a name or a value.
+std::string quotedText(std::string_view bytes, std::size_t limit = 400);

@@ -6,13 +6,7 @@
 #include "common/escaped_bytes.h"
 #include "common/file_error.h"
 
-std::string shownFileName(const std::string& name) {
-  // Appended piece by piece: GCC 12 misreads chained concatenation (-Wrestrict).
-  std::string shown = "'";
-  shown += terminalText(name);
-  shown += '\'';
-  return shown;
-}
+std::string shownFileName(const std::string& name) { return quotedText(name); }
 
 ToolInput::ToolInput(std::string name) : name_(std::move(name)) {
   if (name_ == "-") return;

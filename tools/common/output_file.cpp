@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Identity = std::pair<dev_t, ino_t>;
+using Identity = OutputGuard::Identity;
 
 // Only regular files and folders: sameFile never counts devices and pipes,
 // as opening one for writing destroys nothing.
@@ -128,25 +128,24 @@ std::string temporaryIn(int folder, const std::string& shown, int& descriptor) {
 
 }  // namespace
 
-OutputGuard::OutputGuard(std::vector<std::string> inputs, std::vector<std::string> outputs)
-    : inputs_(std::move(inputs)), outputs_(std::move(outputs)) {
-  for (const std::string& input : inputs_) {
+OutputGuard::OutputGuard(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs) {
+  for (const std::string& input : inputs) {
     if (const auto identity = input == "-" ? std::nullopt : identityOf(input))
-      inputsAtStart_.push_back(*identity);
+      inputs_.emplace(*identity, input);
+  }
+  for (const std::string& output : outputs) {
+    if (const auto identity = output == "-" ? std::nullopt : identityOf(output))
+      outputs_.emplace(*identity, output);
   }
 }
 
-void OutputGuard::refuseToReplace(const std::string& output, dev_t device, ino_t inode) const {
-  const Identity replaced{device, inode};
-  for (const Identity& input : inputsAtStart_) {
-    if (input == replaced) refuse(output, "it is one of the run's inputs");
-  }
-  for (const std::string& input : inputs_) {
-    if (input != "-" && identityOf(input) == replaced)
-      refuse(output, "it is the input " + shownFileName(input));
-  }
-  for (const std::string& other : outputs_) {
-    if (other != output && other != "-" && identityOf(other) == replaced)
+void OutputGuard::refuseToReplace(const std::string& output, Identity replaced) const {
+  if (const auto input = inputs_.find(replaced); input != inputs_.end())
+    refuse(output, "it is the input " + shownFileName(input->second));
+  if (const auto other = outputs_.find(replaced); other != outputs_.end() && other->second != output)
+    refuse(output, "it is also the output " + shownFileName(other->second));
+  for (const std::string& other : watched_) {
+    if (other != output && identityOf(other) == replaced)
       refuse(output, "it is also the output " + shownFileName(other));
   }
 }
@@ -181,7 +180,7 @@ OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
   return OutputGuard(inputs, outputs);
 }
 
-OutputFile::OutputFile(std::string name, const OutputGuard& guard) : name_(std::move(name)), guard_(guard) {
+OutputFile::OutputFile(std::string name, OutputGuard& guard) : name_(std::move(name)), guard_(guard) {
   try {
     open();
   } catch (...) {
@@ -204,7 +203,7 @@ void OutputFile::open() {
   struct stat info {};
   const bool exists = ::fstatat(folder_, placed_.c_str(), &info, 0) == 0;
   if (exists && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
-    guard_.refuseToReplace(name_, info.st_dev, info.st_ino);
+    guard_.refuseToReplace(name_, {info.st_dev, info.st_ino});
   if (exists && !(S_ISREG(info.st_mode) && info.st_nlink == 1)) {
     // In place: the file opened is checked again, and only then emptied.
     descriptor_ = ::openat(folder_, placed_.c_str(), O_WRONLY | O_CLOEXEC);
@@ -212,7 +211,7 @@ void OutputFile::open() {
     buffer_.attach(descriptor_);
     struct stat opened {};
     if (::fstat(descriptor_, &opened) == 0 && S_ISREG(opened.st_mode)) {
-      guard_.refuseToReplace(name_, opened.st_dev, opened.st_ino);
+      guard_.refuseToReplace(name_, {opened.st_dev, opened.st_ino});
       if (::ftruncate(descriptor_, 0) != 0) throw cannotWrite(name_, errno);
       emptyOnFailure_ = true;
     }
@@ -257,17 +256,20 @@ void OutputFile::commit() {
     throw FileError{"cannot write " + shownFileName(name_) + ": " + std::strerror(error != 0 ? error : EIO) +
                     "; it is left empty"};
   }
+  struct stat written {};
+  const bool known = temporary_.empty() || ::fstat(descriptor_, &written) == 0;
   if (!buffer_.close() || !file_) throw cannotWrite(name_, buffer_.error());
   if (temporary_.empty()) return;
   // What the name gives now is checked again, just before it is replaced.
   struct stat now {};
   if (::fstatat(folder_, placed_.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(now.st_mode))
-    guard_.refuseToReplace(name_, now.st_dev, now.st_ino);
+    guard_.refuseToReplace(name_, {now.st_dev, now.st_ino});
   if (::renameat(folder_, temporary_.c_str(), folder_, placed_.c_str()) != 0) throw cannotWrite(name_, errno);
   temporary_.clear();
+  if (known) guard_.written(name_, {written.st_dev, written.st_ino});
 }
 
-void writeOutputFile(const std::string& name, std::string_view bytes, const OutputGuard& guard) {
+void writeOutputFile(const std::string& name, std::string_view bytes, OutputGuard& guard) {
   OutputFile output(name, guard);
   output.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   output.commit();

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -13,21 +14,31 @@
 // What a run's outputs must never replace: its inputs, and its other
 // outputs. Each write checks the file it is about to replace at that very
 // moment, so that no name changed during the run (a link swapped in, a file
-// renamed) can make a tool write over them: the files that the names give
-// now, and the inputs as they were when the run began.
+// renamed) can make a tool write over them. Files are known by device and
+// inode: the inputs and outputs as they were when the run began, and each
+// output once it is written; a file that other hands write (a database that
+// SQLite keeps) is watched by name. One write at a time.
 class OutputGuard {
  public:
-  OutputGuard() = default;
-  OutputGuard(std::vector<std::string> inputs, std::vector<std::string> outputs);
+  using Identity = std::pair<dev_t, ino_t>;
 
-  // Throws FileError when the file of `identity` (device and inode), which
-  // writing `output` would replace, is an input or another output.
-  void refuseToReplace(const std::string& output, dev_t device, ino_t inode) const;
+  OutputGuard() = default;
+  OutputGuard(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs);
+
+  // A file that the run writes other than through OutputFile, looked up by
+  // name at every check, since it may come to be only during the run.
+  void watch(std::string name) { watched_.push_back(std::move(name)); }
+
+  // Throws FileError when the file `replaced`, which writing `output` would
+  // replace, is an input or another output.
+  void refuseToReplace(const std::string& output, Identity replaced) const;
+  // The file that `output` is now, once written.
+  void written(const std::string& output, Identity file) { outputs_[file] = output; }
 
  private:
-  std::vector<std::string> inputs_;
-  std::vector<std::string> outputs_;
-  std::vector<std::pair<dev_t, ino_t>> inputsAtStart_;
+  std::map<Identity, std::string> inputs_;
+  std::map<Identity, std::string> outputs_;
+  std::vector<std::string> watched_;
 };
 
 // The one rule for the outputs of a run, checked before anything is written:
@@ -54,7 +65,7 @@ OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
 // FileError when it cannot be opened or the guard refuses it.
 class OutputFile {
  public:
-  OutputFile(std::string name, const OutputGuard& guard);
+  OutputFile(std::string name, OutputGuard& guard);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -68,7 +79,7 @@ class OutputFile {
   void open();
 
   std::string name_;
-  const OutputGuard& guard_;
+  OutputGuard& guard_;
   int folder_ = -1;              // the folder the file ends up in
   std::string placed_;           // its name there: the link's target for a link
   std::string temporary_;        // in that folder; empty when written in place
@@ -79,4 +90,4 @@ class OutputFile {
 };
 
 // Writes `bytes` to the named output so. Throws FileError.
-void writeOutputFile(const std::string& name, std::string_view bytes, const OutputGuard& guard);
+void writeOutputFile(const std::string& name, std::string_view bytes, OutputGuard& guard);

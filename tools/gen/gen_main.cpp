@@ -10,7 +10,7 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-gen";
 
 int generate(const GeneratorOptions& options) {
-  const OutputGuard guard = refuseOutputClashes({}, {options.output});
+  OutputGuard guard = refuseOutputClashes({}, {options.output});
   OutputFile output(options.output, guard);
   const GeneratorSettings& settings = options.settings;
   Progress progress("generating test case", settings.caseCount);

@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view TOOL = "barvotok-solve";
 
 // Writes the report's exact bytes to the file that --report names, if any.
-void keepReport(const SolverOptions& options, const std::string& report, const OutputGuard& guard) {
+void keepReport(const SolverOptions& options, const std::string& report, OutputGuard& guard) {
   if (!options.report.empty()) writeOutputFile(options.report, report, guard);
 }
 
@@ -50,7 +50,7 @@ std::vector<std::vector<std::int32_t>> solveAll(const SolverOptions& options, co
 }
 
 int run(const SolverOptions& options) {
-  const OutputGuard guard =
+  OutputGuard guard =
       refuseOutputClashes({options.input}, {options.output, options.report.empty() ? "-" : options.report});
   TestSet testSet;
   std::string failure;

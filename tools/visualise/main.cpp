@@ -74,7 +74,7 @@ int visualise(const VisualiseOptions& options) {
   std::vector<std::string> outputs;
   if (options.pageName) outputs.push_back(*options.pageName);
   if (options.pngName) outputs.push_back(*options.pngName);
-  const OutputGuard guard = refuseOutputClashes({options.inputName, options.submissionName}, outputs);
+  OutputGuard guard = refuseOutputClashes({options.inputName, options.submissionName}, outputs);
 
   const TestSet testSet = readInput(options.inputName);
   const SectionView view = readSection(options, testSet);

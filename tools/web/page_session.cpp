@@ -11,14 +11,15 @@
 namespace {
 
 // Keeps every section's row and tells the page how far the walk has come,
-// at most every 100 ms.
+// at most every 100 ms. The clock is read every 256th section only: in a
+// browser each reading leaves the WebAssembly.
 class SectionRows : public SectionObserver {
  public:
   SectionRows(std::vector<SectionRow>& rows, std::istream& submission, const JudgeProgress& progress)
       : rows_(rows), submission_(submission), progress_(progress) {}
 
   void sectionStarted(const SectionStart& start) override {
-    if (!progress_) return;
+    if (!progress_ || start.position % 256 != 0) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - told_ < std::chrono::milliseconds(100)) return;
     told_ = now;

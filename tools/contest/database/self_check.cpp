@@ -2,10 +2,12 @@
 
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "common/escaped_bytes.h"
 #include "common/file_error.h"
 #include "contest/database/schema.h"
+#include "testset/test_case.h"
 
 namespace {
 
@@ -30,30 +32,31 @@ std::set<SchemaObject> resultsSchemaObjects() {
   throw DatabaseError{"will not use results database " + shownFileName(connection.path()) + ": " + fault};
 }
 
-// Each query finds the rows that break one rule of what the judge writes,
-// and says how, so that whatever is built from the file is bounded by its
-// rows and by the format's limits, never by a number in it.
-struct ValueRule {
-  const char* query;  // the first row that breaks the rule, as one text; none when it holds
-};
-
-const ValueRule VALUE_RULES[] = {
-    {"SELECT 'its test set ' || hash || ' counts ' || case_count || ' test cases but describes ' || "
-     "(SELECT count(*) FROM test_cases WHERE test_set = hash) FROM test_sets "
-     "WHERE case_count <> (SELECT count(*) FROM test_cases WHERE test_set = hash) LIMIT 1"},
-    {"SELECT 'its test set ' || test_set || ' numbers a test case ' || number || ' outside 1 to its count' "
-     "FROM test_cases WHERE number < 1 OR number > (SELECT case_count FROM test_sets WHERE hash = test_set) "
-     "LIMIT 1"},
-    {"SELECT 'its test set ' || test_set || ' gives test case ' || number || ' a size outside the format''s "
-     "limits' FROM test_cases WHERE typeof(w) <> 'integer' OR typeof(h) <> 'integer' OR typeof(b) <> "
-     "'integer' "
-     "OR w NOT BETWEEN 1 AND 1000 OR h NOT BETWEEN 1 AND 1000 OR b NOT BETWEEN 1 AND 100 LIMIT 1"},
-    {"SELECT 'a verdict of content ' || s.submission_hash || ' gives ' || s.moves || ' moves on test case ' "
-     "|| "
-     "s.test_case || ', whose grid has ' || (c.w * c.h) || ' cells' FROM sections s "
-     "JOIN test_cases c ON c.test_set = s.test_set AND c.number = s.test_case "
-     "WHERE typeof(s.moves) <> 'integer' OR s.moves NOT BETWEEN 0 AND c.w * c.h LIMIT 1"},
-};
+// Each query gives the first row that breaks one rule of what the judge
+// writes, as the text that says how, and no row while the rule holds; so
+// whatever is built from the file is bounded by its rows and by the format's
+// limits, never by a number in it.
+std::vector<std::string> valueRules() {
+  const std::string side = std::to_string(MAX_GRID_SIDE), colours = std::to_string(MAX_COLOURS);
+  return {
+      "SELECT 'its test set ' || hash || ' counts ' || case_count || ' test cases but describes ' || "
+      "(SELECT count(*) FROM test_cases WHERE test_set = hash) FROM test_sets "
+      "WHERE case_count <> (SELECT count(*) FROM test_cases WHERE test_set = hash) LIMIT 1",
+      "SELECT 'its test set ' || test_set || ' numbers a test case ' || number || ' outside 1 to its count' "
+      "FROM test_cases WHERE number < 1 OR number > (SELECT case_count FROM test_sets WHERE hash = test_set) "
+      "LIMIT 1",
+      "SELECT 'its test set ' || test_set || ' gives test case ' || number || ' a size outside the format''s "
+      "limits' FROM test_cases WHERE typeof(w) <> 'integer' OR typeof(h) <> 'integer' OR typeof(b) <> "
+      "'integer' "
+      "OR w NOT BETWEEN 1 AND " +
+          side + " OR h NOT BETWEEN 1 AND " + side + " OR b NOT BETWEEN 1 AND " + colours + " LIMIT 1",
+      "SELECT 'a verdict of content ' || s.submission_hash || ' gives ' || s.moves || ' moves on test case ' "
+      "|| "
+      "s.test_case || ', whose grid has ' || (c.w * c.h) || ' cells' FROM sections s "
+      "JOIN test_cases c ON c.test_set = s.test_set AND c.number = s.test_case "
+      "WHERE typeof(s.moves) <> 'integer' OR s.moves NOT BETWEEN 0 AND c.w * c.h LIMIT 1",
+  };
+}
 
 }  // namespace
 
@@ -80,8 +83,8 @@ void proveResultsDatabase(const Connection& connection) {
   }
 
   // Last, as these queries read the very tables just proved to be ours.
-  for (const ValueRule& rule : VALUE_RULES) {
-    Statement broken(connection, rule.query);
+  for (const std::string& rule : valueRules()) {
+    Statement broken(connection, rule);
     if (broken.step()) refuse(connection, terminalText(broken.bytes(0), 300));
   }
 }

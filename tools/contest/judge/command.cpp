@@ -29,7 +29,7 @@ constexpr std::string_view TOOL = "barvotok-contest judge";
 
 // Writes DIR/NAME.report for every file of a content.
 void writeReports(const std::string& folder, const std::vector<const SubmissionFile*>& files,
-                  const std::string& report, const OutputGuard& guard) {
+                  const std::string& report, OutputGuard& guard) {
   if (folder.empty()) return;
   for (const SubmissionFile* file : files) {
     writeOutputFile(folder + "/" + file->name + ".report", report, guard);
@@ -59,7 +59,7 @@ std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submis
 class JudgeRun {
  public:
   JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, std::int64_t skipped,
-           const OutputGuard& guard, const StopSignals& signals)
+           OutputGuard& guard, const StopSignals& signals)
       : options_(options),
         submissions_(std::move(submissions)),
         skipped_(skipped),
@@ -71,17 +71,13 @@ class JudgeRun {
     std::optional<ResultsDatabase> results = ResultsDatabase::openExisting(options_.results);
     const ContentHash testSetHash = testSetDigest ? testSetDigest->hash : ContentHash();
     const bool known = testSetDigest && results && results->knowsTestSet(testSetHash);
-    const std::set<ContentHash> judged =
-        known ? results->judgedContents(testSetHash) : std::set<ContentHash>();
+    judgedBefore_ = known ? results->judgedContents(testSetHash) : std::set<ContentHash>();
 
     std::vector<PendingContent> pending;
     std::vector<PendingContent> done;
     for (PendingContent& content : contentsOf(submissions_)) {
-      const bool stored = judged.contains(content.hash);
-      // Judged again, its stored report kept to tell whether the verdict differs.
-      if (stored && options_.recheck)
-        storedReports_.emplace(content.hash, results->reportOf(testSetHash, content.hash));
-      (stored && !options_.recheck ? done : pending).push_back(std::move(content));
+      (judgedBefore_.contains(content.hash) && !options_.recheck ? done : pending)
+          .push_back(std::move(content));
     }
     // A test set already in the database passed its checks when it came.
     SharedTestSet shared;
@@ -155,7 +151,9 @@ class JudgeRun {
           results.recordSubmissions(testSetHash, recordsOf(content.files));
           return;
         }
-        noteDifference(content, judgement.verdict->report);
+        // Under --recheck, the stored report is read just before it is replaced.
+        if (options_.recheck && judgedBefore_.contains(content.hash))
+          noteDifference(content, results.reportOf(testSetHash, content.hash), judgement.verdict->report);
         results.recordVerdict(testSetHash, content.hash, *judgement.verdict, recordsOf(content.files));
         writeReports(options_.reportsFolder, content.files, judgement.verdict->report, guard_);
       };
@@ -174,27 +172,23 @@ class JudgeRun {
   }
 
   // A stored verdict that judging again does not give: named, and counted.
-  void noteDifference(const PendingContent& content, const std::string& report) {
-    const auto stored = storedReports_.find(content.hash);
-    if (stored == storedReports_.end() || stored->second == report) return;
+  void noteDifference(const PendingContent& content, const std::string& stored, const std::string& report) {
+    if (stored == report) return;
     ++differed_;
-    const auto firstLine = [](const std::string& text) {
-      std::string quoted = "'";
-      quoted += terminalText(std::string_view(text).substr(0, text.find('\n')), 120);
-      quoted += '\'';
-      return quoted;
+    const auto firstLine = [](std::string_view text) {
+      return quotedText(text.substr(0, text.find('\n')), 120);
     };
     std::cerr << TOOL << ": the stored verdict of " << shownFileName(content.files.front()->path) << " was "
-              << firstLine(stored->second) << ", judged again it is " << firstLine(report)
+              << firstLine(stored) << ", judged again it is " << firstLine(report)
               << "; the new one is kept\n";
   }
 
   const JudgeOptions& options_;
   std::vector<SubmissionFile> submissions_;
   std::int64_t skipped_;
-  const OutputGuard& guard_;
+  OutputGuard& guard_;
   const StopSignals& signals_;
-  std::map<ContentHash, std::string> storedReports_;  // under --recheck
+  std::set<ContentHash> judgedBefore_;  // the contents with a stored verdict
   std::int64_t differed_ = 0;
 };
 
@@ -202,7 +196,7 @@ int judgeContest(const JudgeOptions& options) {
   const StopSignals signals;
   try {
     const SubmissionListing named = listSubmissions(options.submissions);
-    const OutputGuard guard = refuseClashingOutputs(options, named.files);
+    OutputGuard guard = refuseClashingOutputs(options, named.files);
     std::vector<SubmissionFile> submissions = shardOf(named.files, options.shard);
     hashSubmissions(submissions);
     return JudgeRun(options, std::move(submissions), named.skipped, guard, signals).run();

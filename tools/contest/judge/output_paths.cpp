@@ -16,5 +16,7 @@ OutputGuard refuseClashingOutputs(const JudgeOptions& options,
       outputs.push_back(options.reportsFolder + "/" + submission.name + ".report");
     }
   }
-  return refuseOutputClashes(inputs, outputs);
+  OutputGuard guard = refuseOutputClashes(inputs, outputs);
+  for (std::size_t file = 0; file < 3; ++file) guard.watch(outputs[file]);  // SQLite writes these
+  return guard;
 }

@@ -24,7 +24,7 @@ std::vector<std::string> inputsOf(const StandingsOptions& options) {
 }
 
 int run(const StandingsOptions& options) {
-  const OutputGuard guard = refuseOutputClashes(inputsOf(options), {options.output});
+  OutputGuard guard = refuseOutputClashes(inputsOf(options), {options.output});
   std::optional<std::string> testSetHash;
   std::vector<StandingsSubmission> references;
   if (options.input) {
