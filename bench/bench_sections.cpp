@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "common/blob_graph.h"
 #include "common/number_line.h"
-#include "common/random_source.h"
-#include "common/region_growth.h"
+#include "gen/random_source.h"
+#include "solve/blob_graph.h"
+#include "solve/region_growth.h"
 #include "solve/section_shaping.h"
 #include "solve/solvers.h"
 

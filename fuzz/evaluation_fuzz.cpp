@@ -86,12 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (outcome.passed()) {
     fuzzCheck(report.rfind("OK\n", 0) == 0, "a success without OK");
-    checkSuccessForm(report, outcome.results.size());
-  } else if (outcome.failure) {
+    checkSuccessForm(report, outcome.results()->size());
+  } else if (const EAssertion* failure = outcome.failure()) {
     // The internal checks guard the evaluator's own consistency and must never fire.
-    const auto check = checkInfo(outcome.failure->line);
-    fuzzCheck(check && !check->internal, "check line " + std::to_string(outcome.failure->line) + " fired");
-    checkAssertionForm(report, outcome.failure->line);
+    const auto check = checkInfo(failure->line);
+    fuzzCheck(check && !check->internal, "check line " + std::to_string(failure->line) + " fired");
+    checkAssertionForm(report, failure->line);
   } else {
     // The unexpected error needs exhausted memory, which inputs of a
     // fuzzer's size cannot bring about.

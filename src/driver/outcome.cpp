@@ -3,17 +3,13 @@
 #include <new>
 
 EvaluationOutcome outcomeOf(const std::function<ResultList()>& run) {
-  EvaluationOutcome outcome;
   try {
-    outcome.results = run();
+    return run();
   } catch (const EAssertion& failure) {
-    outcome.verdict = EvaluationOutcome::Verdict::FailedCheck;
-    outcome.failure = failure;
+    return failure;
   } catch (const std::bad_alloc&) {
-    outcome.verdict = EvaluationOutcome::Verdict::UnexpectedError;
-    outcome.memoryExhausted = true;
+    return UnexpectedError{true};
   } catch (...) {
-    outcome.verdict = EvaluationOutcome::Verdict::UnexpectedError;
+    return UnexpectedError{false};
   }
-  return outcome;
 }

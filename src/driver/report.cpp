@@ -16,21 +16,14 @@ std::string resultLines(const ResultList& results) {
 }  // namespace
 
 std::string verdictLine(const EvaluationOutcome& outcome) {
-  switch (outcome.verdict) {
-    case EvaluationOutcome::Verdict::Success:
-      return "OK";
-    case EvaluationOutcome::Verdict::FailedCheck:
-      if (outcome.failure) {
-        return "Napaka [Zvn22Barvotok:" + toDecimal(outcome.failure->line) + "]: " + outcome.failure->message;
-      }
-      break;  // a failed check without its failure is no outcome the frame makes
-    case EvaluationOutcome::Verdict::UnexpectedError:
-      break;
+  if (outcome.passed()) return "OK";
+  if (const EAssertion* failure = outcome.failure()) {
+    return "Napaka [Zvn22Barvotok:" + toDecimal(failure->line) + "]: " + failure->message;
   }
   return std::string(UNEXPECTED_ERROR_MESSAGE);
 }
 
 std::string reportOf(const EvaluationOutcome& outcome) {
-  if (outcome.passed()) return "OK\n" + resultLines(outcome.results);
+  if (const ResultList* results = outcome.results()) return "OK\n" + resultLines(*results);
   return verdictLine(outcome) + "\n-1\n";
 }

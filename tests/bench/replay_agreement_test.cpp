@@ -10,7 +10,7 @@
 #include "bench_sections.h"
 #include "border_walk_replay.h"
 #include "check/assertion.h"
-#include "common/random_source.h"
+#include "gen/random_source.h"
 #include "minimal_flood.h"
 #include "solve/solvers.h"
 #include "submission/first_flood.h"

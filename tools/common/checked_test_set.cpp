@@ -28,7 +28,7 @@ bool readCheckedTestSet(std::istream& input, const std::string& name, TestSet& t
     }
     return ResultList{};
   });
-  if (readError) throw readFailure(name, *readError);
+  if (readError) throw fileFailure("cannot read", name, *readError);
   if (outcome.passed()) return true;
   std::string report = reportOf(outcome);
   showReport(report);

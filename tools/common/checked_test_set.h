@@ -8,7 +8,7 @@
 // Reads the named test set ("-": standard input) with the evaluator's own
 // reader. A bad one is shown on standard error as the evaluator would report
 // it (showReport), and its report's exact bytes are kept in `failure` when
-// given. Whether it passed. Throws FileError when the file cannot be opened
+// given. Whether it passed. Throws ToolError when the file cannot be opened
 // or a read fails.
 bool readCheckedTestSet(const std::string& name, TestSet& testSet, std::string* failure = nullptr);
 

@@ -39,3 +39,5 @@ std::string terminalText(std::string_view head, std::size_t fullLength, std::siz
   if (fullLength <= limit) return escapedBytes(head.substr(0, fullLength));
   return escapedBytes(head.substr(0, limit)) + "... (" + std::to_string(fullLength) + " bytes in all)";
 }
+
+std::string shownFileName(std::string_view name) { return quotedText(name); }

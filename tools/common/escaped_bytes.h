@@ -19,3 +19,6 @@ std::string terminalText(std::string_view head, std::size_t fullLength, std::siz
 
 // terminalText between single quotes, as messages quote a name or a value.
 std::string quotedText(std::string_view bytes, std::size_t limit = 400);
+
+// 'NAME' as messages show a file name: a contestant may have chosen its bytes.
+std::string shownFileName(std::string_view name);

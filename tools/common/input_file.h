@@ -3,11 +3,11 @@
 #include <istream>
 #include <string>
 
-#include "common/file_error.h"
+#include "common/tool_error.h"
 #include "text/line_source.h"
 
 // An input of a tool, opened by the evaluator's own opener (bytes unchanged,
-// a folder refused); "-" is standard input. Throws FileError
+// a folder refused); "-" is standard input. Throws ToolError
 // "cannot open 'NAME': reason" when it cannot be opened.
 class ToolInput {
  public:
@@ -20,6 +20,3 @@ class ToolInput {
   std::string name_;
   InputFile file_;
 };
-
-// The FileError for a read that failed part way ("cannot read 'NAME': reason").
-FileError readFailure(const std::string& name, const std::string& reason);

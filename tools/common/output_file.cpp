@@ -14,6 +14,7 @@
 #include <random>
 #include <tuple>
 
+#include "common/escaped_bytes.h"
 #include "driver/same_file.h"
 
 namespace {
@@ -25,10 +26,9 @@ using Identity = OutputGuard::Identity;
 // Only regular files and folders: sameFile never counts devices and pipes,
 // as opening one for writing destroys nothing.
 std::optional<Identity> identityOf(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
-    return std::nullopt;
-  return Identity{info.st_dev, info.st_ino};
+  const std::optional<FileStatus> status = fileStatusOf(path);
+  if (!status || !(status->regular || status->folder)) return std::nullopt;
+  return status->identity;
 }
 
 // Where a file written at `path` ends up: its symbolic links followed (also
@@ -60,12 +60,10 @@ std::size_t longestName(const fs::path& place) {
 }
 
 [[noreturn]] void refuse(const std::string& output, const std::string& why) {
-  throw FileError{"will not write " + shownFileName(output) + ": " + why + "; nothing written"};
+  throw ToolError{"will not write " + shownFileName(output) + ": " + why + "; nothing written"};
 }
 
-FileError cannotWrite(const std::string& name, int error) {
-  return FileError{"cannot write " + shownFileName(name) + ": " + std::strerror(error != 0 ? error : EIO)};
-}
+ToolError cannotWrite(const std::string& name, int error) { return fileFailure("cannot write", name, error); }
 
 // The descriptor that a name for this process's own open files stands for:
 // /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N; -1 for any other name.
@@ -203,7 +201,7 @@ void OutputFile::open() {
   struct stat info {};
   const bool exists = ::fstatat(folder_, placed_.c_str(), &info, 0) == 0;
   if (exists && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
-    guard_.refuseToReplace(name_, {info.st_dev, info.st_ino});
+    guard_.refuseToReplace(name_, fileStatusOf(info).identity);
   if (exists && !(S_ISREG(info.st_mode) && info.st_nlink == 1)) {
     // In place: the file opened is checked again, and only then emptied.
     descriptor_ = ::openat(folder_, placed_.c_str(), O_WRONLY | O_CLOEXEC);
@@ -211,7 +209,7 @@ void OutputFile::open() {
     buffer_.attach(descriptor_);
     struct stat opened {};
     if (::fstat(descriptor_, &opened) == 0 && S_ISREG(opened.st_mode)) {
-      guard_.refuseToReplace(name_, {opened.st_dev, opened.st_ino});
+      guard_.refuseToReplace(name_, fileStatusOf(opened).identity);
       if (::ftruncate(descriptor_, 0) != 0) throw cannotWrite(name_, errno);
       emptyOnFailure_ = true;
     }
@@ -242,7 +240,7 @@ void OutputFile::commit() {
     errno = 0;
     std::cout.flush();
     if (!std::cout)
-      throw FileError{"cannot write standard output: " +
+      throw ToolError{"cannot write standard output: " +
                       std::string(std::strerror(errno != 0 ? errno : EIO))};
     return;
   }
@@ -253,8 +251,9 @@ void OutputFile::commit() {
     const int error = buffer_.error();
     (void)::ftruncate(descriptor_, 0);
     buffer_.close();
-    throw FileError{"cannot write " + shownFileName(name_) + ": " + std::strerror(error != 0 ? error : EIO) +
-                    "; it is left empty"};
+    ToolError failure = cannotWrite(name_, error);
+    failure.message += "; it is left empty";
+    throw failure;
   }
   struct stat written {};
   const bool known = temporary_.empty() || ::fstat(descriptor_, &written) == 0;
@@ -263,10 +262,10 @@ void OutputFile::commit() {
   // What the name gives now is checked again, just before it is replaced.
   struct stat now {};
   if (::fstatat(folder_, placed_.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(now.st_mode))
-    guard_.refuseToReplace(name_, {now.st_dev, now.st_ino});
+    guard_.refuseToReplace(name_, fileStatusOf(now).identity);
   if (::renameat(folder_, temporary_.c_str(), folder_, placed_.c_str()) != 0) throw cannotWrite(name_, errno);
   temporary_.clear();
-  if (known) guard_.written(name_, {written.st_dev, written.st_ino});
+  if (known) guard_.written(name_, fileStatusOf(written).identity);
 }
 
 void writeOutputFile(const std::string& name, std::string_view bytes, OutputGuard& guard) {

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "common/descriptor_buffer.h"
-#include "common/file_error.h"
+#include "common/file_status.h"
+#include "common/tool_error.h"
 
 // What a run's outputs must never replace: its inputs, and its other
 // outputs. Each write checks the file it is about to replace at that very
@@ -20,7 +21,7 @@
 // SQLite keeps) is watched by name. One write at a time.
 class OutputGuard {
  public:
-  using Identity = std::pair<dev_t, ino_t>;
+  using Identity = FileIdentity;
 
   OutputGuard() = default;
   OutputGuard(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs);
@@ -29,7 +30,7 @@ class OutputGuard {
   // name at every check, since it may come to be only during the run.
   void watch(std::string name) { watched_.push_back(std::move(name)); }
 
-  // Throws FileError when the file `replaced`, which writing `output` would
+  // Throws ToolError when the file `replaced`, which writing `output` would
   // replace, is an input or another output.
   void refuseToReplace(const std::string& output, Identity replaced) const;
   // The file that `output` is now, once written.
@@ -46,7 +47,7 @@ class OutputGuard {
 // same device and inode, so links count), no two outputs are one file (the
 // same file, or the same place where a new one would be created), and the
 // name of an output still to be created fits the file system. "-" is standard
-// input or output and clashes with nothing. Throws FileError. Returns the
+// input or output and clashes with nothing. Throws ToolError. Returns the
 // guard that every write of the run then checks again.
 OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
                                 const std::vector<std::string>& outputs);
@@ -62,7 +63,7 @@ OutputGuard refuseOutputClashes(const std::vector<std::string>& inputs,
 // device or a pipe is written in place; "-", /dev/stdout, /dev/stderr,
 // /dev/fd/N and /proc/self/fd/N are this process's own descriptors, written
 // where they stand (so an appending caller keeps what it had). Throws
-// FileError when it cannot be opened or the guard refuses it.
+// ToolError when it cannot be opened or the guard refuses it.
 class OutputFile {
  public:
   OutputFile(std::string name, OutputGuard& guard);
@@ -71,7 +72,7 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
 
   std::ostream& stream();
-  // Flushes, closes and puts the file in place. Throws FileError when any of
+  // Flushes, closes and puts the file in place. Throws ToolError when any of
   // it failed; a file written beside is then removed.
   void commit();
 
@@ -89,5 +90,5 @@ class OutputFile {
   std::ostream file_{&buffer_};
 };
 
-// Writes `bytes` to the named output so. Throws FileError.
+// Writes `bytes` to the named output so. Throws ToolError.
 void writeOutputFile(const std::string& name, std::string_view bytes, OutputGuard& guard);

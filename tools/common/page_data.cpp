@@ -29,16 +29,16 @@ std::string hexPalette(bool shaded) {
 
 std::string pageData(const SectionView& view, const PageSources& sources) {
   const TestCase& testCase = *view.testCase;
-  const std::optional<EAssertion>& failure = view.verdict.failure;
+  const EAssertion* failure = view.verdict.failure();
   JsonObject verdict;
   verdict.boolean("passed", view.verdict.passed())
-      .number("checkLine", failure ? failure->line : 0)
-      .text("message", toBase64(failure ? failure->message : ""))
+      .number("checkLine", failure != nullptr ? failure->line : 0)
+      .text("message", toBase64(failure != nullptr ? failure->message : ""))
       .text("report", toBase64(reportOf(view.verdict)));
   // The whole submission's verdict and count as data, with its report's first line.
   JsonObject whole;
   whole.boolean("passed", view.whole.passed())
-      .number("sections", static_cast<std::int64_t>(view.whole.results.size()))
+      .number("sections", static_cast<std::int64_t>(view.whole.passed() ? view.whole.results()->size() : 0))
       .text("line", toBase64(verdictLine(view.whole)));
 
   // A cell never flooded counts as flooded one turn after the last move played.

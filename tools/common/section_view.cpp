@@ -35,7 +35,7 @@ class ChosenSection : public SectionObserver {
 
   void sectionPassed(const SectionStart& start, const Solution& solution) override {
     if (!isThis(start)) return;
-    view_->verdict.results = {{start.number, solution.moveCount}};
+    view_->verdict = ResultList{{start.number, solution.moveCount}};
     keepPlayedMoves(solution);
   }
 
@@ -43,8 +43,7 @@ class ChosenSection : public SectionObserver {
                      const EAssertion& failure) override {
     if (!isThis(start)) return;
     SectionView& view = *view_;
-    view.verdict.verdict = EvaluationOutcome::Verdict::FailedCheck;
-    view.verdict.failure = failure;
+    view.verdict = failure;
     view.badMove = failure.facts.badMove;
     view.firstUnflooded = failure.facts.unflooded;
     keepPlayedMoves(solution);
@@ -87,8 +86,8 @@ SectionView viewSection(const TestSet& testSet, std::istream& submission, Sectio
     return std::move(*chosen.view_);
   }
   if (!whole.passed()) {
-    const std::optional<EAssertion>& stop = whole.failure;
-    const std::string where = !stop ? std::string("the evaluation fails")
+    const EAssertion* stop = whole.failure();
+    const std::string where = stop == nullptr ? std::string("the evaluation fails")
                               : chosen.sections_ == 0 && stop->facts.fileLine <= 2
                                   ? std::string("the submission's header fails")
                                   : "the evaluation stops at line " + toDecimal(stop->facts.fileLine);

@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "common/command_line.h"
-#include "common/file_error.h"
+#include "common/tool_error.h"
 #include "common/tool_version.h"
 
 // The frame that every tool shares: --version prints the version line; the
 // command line is read by `parse`; --help prints `help`; a bad command line
 // prints its message and ends with exit status 2; otherwise `body` runs and
-// its result is the exit status. A file that cannot be read or written
-// (FileError) is named and ends the run with exit status 1, and so does
-// memory that runs out. A file-size limit
+// its result is the exit status. A ToolError is printed as "tool: message"
+// and ends the run with exit status 1, and so does memory that runs out: this
+// frame is the one place that prints them. A file-size limit
 // makes a write fail, as a full disk does, instead of killing the tool half
 // way (SIGXFSZ is ignored).
 // The arguments come after the program's name (or a command's, for a tool
@@ -43,7 +43,7 @@ int runTool(std::string_view tool, std::string_view help, const std::vector<std:
   std::signal(SIGXFSZ, SIG_IGN);
   try {
     return body(options);
-  } catch (const FileError& error) {
+  } catch (const ToolError& error) {
     std::cerr << tool << ": " << error.message << "\n";
     return 1;
   } catch (const std::bad_alloc&) {

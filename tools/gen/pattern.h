@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "common/random_source.h"
+#include "gen/random_source.h"
 #include "testset/test_case.h"
 
 // The shapes of grid that the generator paints.

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/random_source.h"
 #include "common/size_range.h"
 #include "gen/pattern.h"
+#include "gen/random_source.h"
 
 // Everything that fixes a generated test set: the same settings give the
 // same test set, byte for byte, on every machine.

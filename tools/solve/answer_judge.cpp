@@ -31,6 +31,6 @@ std::optional<std::string> evaluatorObjection(const TestSet& testSet,
   for (std::size_t at = 0; at < answers.size(); ++at) writeSection(text, testSet[at].number, answers[at]);
   std::istringstream submission(text.str());
   const EvaluationOutcome outcome = outcomeOf([&] { return evaluateSubmission(testSet, submission); });
-  if (outcome.passed() && resultsAreTheAnswers(testSet, answers, outcome.results)) return std::nullopt;
+  if (outcome.passed() && resultsAreTheAnswers(testSet, answers, *outcome.results())) return std::nullopt;
   return reportOf(outcome);
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 #include "solve/search_deadline.h"
 
 // What the exact search knows when it stops.

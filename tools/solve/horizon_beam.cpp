@@ -5,7 +5,7 @@
 #include <optional>
 #include <unordered_set>
 
-#include "common/region_growth.h"
+#include "solve/region_growth.h"
 
 namespace {
 

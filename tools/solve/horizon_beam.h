@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 #include "solve/search_deadline.h"
 
 // Beam search for graphs too large to copy per state. A state is the played

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "common/blob_graph.h"
-#include "common/region_growth.h"
+#include "solve/blob_graph.h"
+#include "solve/region_growth.h"
 
 namespace {
 

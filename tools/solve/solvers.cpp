@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "common/blob_graph.h"
-#include "common/region_growth.h"
+#include "solve/blob_graph.h"
 #include "solve/blob_set.h"
 #include "solve/exact_search.h"
 #include "solve/horizon_beam.h"
+#include "solve/region_growth.h"
 #include "solve/state_beam.h"
 #include "solve/state_probe.h"
 

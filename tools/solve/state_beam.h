@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 #include "solve/search_deadline.h"
 
 // Beam search over whole states (the flooded blobs as bits), level by level:

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 #include "solve/blob_set.h"
 
 // Looks at one flooded region of a blob graph: the moves it offers and a

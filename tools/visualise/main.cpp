@@ -3,45 +3,31 @@
 #include <iostream>
 #include <sstream>
 
+#include "common/checked_test_set.h"
 #include "common/escaped_bytes.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
+#include "common/tool_error.h"
 #include "common/tool_frame.h"
 #include "driver/report.h"
-#include "testset/test_set_reader.h"
 #include "text/read_error.h"
 #include "visualise/grid_pixels.h"
 #include "visualise/page_writer.h"
 #include "visualise/png_image.h"
-#include "visualise/visualise_error.h"
 #include "visualise/visualise_options.h"
 
 namespace {
 
 constexpr std::string_view TOOL = "barvotok-visualise";
 
-TestSet readInput(const std::string& inputName) {
-  ToolInput input(inputName);
-  TestSet testSet;
-  try {
-    readTestSet(input.stream(), testSet);
-  } catch (const EAssertion& failure) {
-    EvaluationOutcome outcome{EvaluationOutcome::Verdict::FailedCheck, {}, failure};
-    throw VisualiseError{"the input file fails the evaluator's checks: " + verdictLine(outcome)};
-  } catch (const ReadError& error) {
-    throw readFailure(inputName, error.what());
-  }
-  return testSet;
-}
-
 SectionView readSection(const VisualiseOptions& options, const TestSet& testSet) {
   ToolInput submission(options.submissionName);
   try {
     return viewSection(testSet, submission.stream(), options.choice);
   } catch (const SectionUnavailable& unavailable) {
-    throw VisualiseError{unavailable.message};
+    throw ToolError{terminalText(unavailable.message)};
   } catch (const ReadError& error) {
-    throw readFailure(options.submissionName, error.what());
+    throw fileFailure("cannot read", options.submissionName, error.what());
   }
 }
 
@@ -55,8 +41,7 @@ std::string pictureBytes(const VisualiseOptions& options, const SectionView& vie
   const auto played = static_cast<std::int32_t>(view.playedMoves.size());
   const std::int32_t move = options.pngMove.value_or(played);
   if (move > played) {
-    throw VisualiseError{"--move " + toDecimal(move) + ": the replay played only " + toDecimal(played) +
-                         " moves"};
+    throw ToolError{"--move " + toDecimal(move) + ": the replay played only " + toDecimal(played) + " moves"};
   }
   return encodePng(gridPixels(view, move, defaultScale(view.testCase->w, view.testCase->h)));
 }
@@ -76,7 +61,8 @@ int visualise(const VisualiseOptions& options) {
   if (options.pngName) outputs.push_back(*options.pngName);
   OutputGuard guard = refuseOutputClashes({options.inputName, options.submissionName}, outputs);
 
-  const TestSet testSet = readInput(options.inputName);
+  TestSet testSet;
+  if (!readCheckedTestSet(options.inputName, testSet)) return 1;
   const SectionView view = readSection(options, testSet);
   // Everything is made before the first byte is written.
   const std::string page = options.pageName ? pageBytes(options, view) : std::string();
@@ -90,19 +76,8 @@ int visualise(const VisualiseOptions& options) {
   return 0;
 }
 
-int run(const VisualiseOptions& options) {
-  try {
-    return visualise(options);
-  } catch (const VisualiseError& failure) {
-    std::cerr << TOOL << ": " << terminalText(failure.message) << "\n";
-  } catch (const std::bad_alloc&) {
-    std::cerr << TOOL << ": out of memory\n";
-  }
-  return 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  return runTool<VisualiseOptions>(TOOL, VISUALISE_HELP, argc, argv, parseVisualiseOptions, run);
+  return runTool<VisualiseOptions>(TOOL, VISUALISE_HELP, argc, argv, parseVisualiseOptions, visualise);
 }

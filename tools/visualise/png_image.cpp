@@ -2,7 +2,7 @@
 
 #include <png.h>
 
-#include "visualise/visualise_error.h"
+#include "common/tool_error.h"
 
 bool pngSupported() { return true; }
 
@@ -23,5 +23,5 @@ std::string encodePng(const GridPixels& picture) {
   }
   const std::string reason = image.message;
   png_image_free(&image);
-  throw VisualiseError{"cannot encode the PNG picture: " + reason};
+  throw ToolError{"cannot encode the PNG picture: " + reason};
 }

@@ -8,5 +8,5 @@
 bool pngSupported();
 
 // The picture as the bytes of an RGB PNG file, encoded in memory, so that
-// writing it is the tool's own plain file writing; throws VisualiseError.
+// writing it is the tool's own plain file writing; throws ToolError.
 std::string encodePng(const GridPixels& picture);

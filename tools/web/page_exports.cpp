@@ -20,14 +20,13 @@ struct Session {
 };
 
 std::string verdictJson(const EvaluationOutcome& outcome) {
-  const char* kind = outcome.passed()                                             ? "passed"
-                     : outcome.verdict == EvaluationOutcome::Verdict::FailedCheck ? "failed"
-                                                                                  : "unexpected";
+  const EAssertion* failure = outcome.failure();
+  const char* kind = outcome.passed() ? "passed" : failure != nullptr ? "failed" : "unexpected";
   return JsonObject()
       .text("verdict", kind)
-      .number("checkLine", outcome.failure ? outcome.failure->line : 0)
-      .number("fileLine", outcome.failure ? outcome.failure->facts.fileLine : 0)
-      .text("message", toBase64(outcome.failure ? outcome.failure->message : ""))
+      .number("checkLine", failure != nullptr ? failure->line : 0)
+      .number("fileLine", failure != nullptr ? failure->facts.fileLine : 0)
+      .text("message", toBase64(failure != nullptr ? failure->message : ""))
       .text("line", toBase64(verdictLine(outcome)))
       .str();
 }
@@ -81,7 +80,7 @@ EMSCRIPTEN_KEEPALIVE const char* barvotokReadTestSet(Session* session, const cha
     return JsonObject()
         .raw("outcome", verdictJson(outcome))
         .number("testCases", static_cast<std::int64_t>(session->page.testCaseCount()))
-        .boolean("memory", outcome.memoryExhausted)
+        .boolean("memory", outcome.memoryExhausted())
         .str();
   });
 }
@@ -96,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE const char* barvotokJudge(Session* session, const char* sub
     return JsonObject()
         .raw("outcome", verdictJson(outcome))
         .raw("sections", sectionsJson(session->page.sections()))
-        .boolean("memory", outcome.memoryExhausted)
+        .boolean("memory", outcome.memoryExhausted())
         .str();
   });
 }

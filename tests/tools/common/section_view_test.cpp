@@ -79,7 +79,7 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   const SectionView view = viewSection(testSet, submission, c.choice);
 
   EXPECT_EQ(view.verdict.passed(), c.passed);
-  EXPECT_EQ(view.verdict.failure ? view.verdict.failure->line : 0, c.checkLine);
+  EXPECT_EQ(view.verdict.failure() ? view.verdict.failure()->line : 0, c.checkLine);
   EXPECT_EQ(view.playedMoves, c.played);
   EXPECT_EQ(view.replayed(), c.replayed);
   ASSERT_EQ(view.badMove.has_value(), c.badMove.has_value());
@@ -106,7 +106,7 @@ TEST_P(SectionViewTest, EmbedsTheEvaluatorsVerdictAndMoves) {
   } else {
     EXPECT_EQ(reportOf(view.verdict), report);
     EXPECT_TRUE(report.starts_with("Napaka [Zvn22Barvotok:" + toDecimal(c.checkLine) +
-                                   "]: " + view.verdict.failure->message + "\n"));
+                                   "]: " + view.verdict.failure()->message + "\n"));
   }
 
   // The replay's record: a step for the start and each move played, and

@@ -3,10 +3,10 @@
 #include <sstream>
 #include <string>
 
-#include "common/blob_graph.h"
-#include "common/region_growth.h"
 #include "common/test_set_writer.h"
 #include "gen/test_set_generator.h"
+#include "solve/blob_graph.h"
+#include "solve/region_growth.h"
 #include "solve/section_shaping.h"
 
 namespace {

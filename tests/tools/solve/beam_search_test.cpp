@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/blob_graph.h"
 #include "gen/test_set_generator.h"
+#include "solve/blob_graph.h"
 #include "solve/horizon_beam.h"
 #include "solve/state_beam.h"
 #include "support/tool_evaluation.h"

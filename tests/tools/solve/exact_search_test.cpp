@@ -6,9 +6,9 @@
 #include <queue>
 #include <set>
 
-#include "common/blob_graph.h"
-#include "common/random_source.h"
+#include "gen/random_source.h"
 #include "gen/test_set_generator.h"
+#include "solve/blob_graph.h"
 #include "solve/blob_set.h"
 #include "solve/state_beam.h"
 #include "solve/state_probe.h"

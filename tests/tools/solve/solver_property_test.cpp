@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/blob_graph.h"
-#include "common/region_growth.h"
 #include "gen/test_set_generator.h"
+#include "solve/blob_graph.h"
+#include "solve/region_growth.h"
 #include "solve/solvers.h"
 #include "support/tool_evaluation.h"
 

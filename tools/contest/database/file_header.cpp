@@ -10,7 +10,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/file_error.h"
+#include "common/escaped_bytes.h"
+#include "common/tool_error.h"
 #include "contest/database/schema.h"
 #include "contest/database/sqlite.h"
 
@@ -38,7 +39,7 @@ std::size_t readHeader(const std::string& path, int file, std::array<unsigned ch
     if (count < 0) {
       const int error = errno;
       ::close(file);
-      throw DatabaseError{"cannot read " + shownFileName(path) + ": " + std::strerror(error)};
+      throw ToolError{"cannot read " + shownFileName(path) + ": " + std::strerror(error)};
     }
     if (count == 0) break;
     got += static_cast<std::size_t>(count);
@@ -52,7 +53,7 @@ ResultsFileKind inspectResultsFile(const std::string& path) {
   const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (file < 0) {
     if (errno == ENOENT) return ResultsFileKind::Absent;
-    throw DatabaseError{"cannot open " + shownFileName(path) + ": " + std::strerror(errno)};
+    throw ToolError{"cannot open " + shownFileName(path) + ": " + std::strerror(errno)};
   }
   struct stat status {};
   if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -68,13 +69,13 @@ ResultsFileKind inspectResultsFile(const std::string& path) {
     throw notAResultsDatabase(path);
   }
   const std::int64_t version = bigEndianAt(header, USER_VERSION_AT);
-  if (version != RESULTS_SCHEMA_VERSION) {
-    throw DatabaseError{shownFileName(path) + " has results of schema version " + std::to_string(version) +
-                        "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION)};
-  }
-  return ResultsFileKind::Ours;
+  if (version == RESULTS_SCHEMA_VERSION) return ResultsFileKind::Ours;
+  if (version == RESULTS_SCHEMA_VERSION_1) return ResultsFileKind::Version1;
+  throw ToolError{shownFileName(path) + " has results of schema version " + std::to_string(version) +
+                  "; this tool reads version " + std::to_string(RESULTS_SCHEMA_VERSION) +
+                  " and converts version " + std::to_string(RESULTS_SCHEMA_VERSION_1)};
 }
 
-DatabaseError notAResultsDatabase(const std::string& path) {
-  return DatabaseError{shownFileName(path) + " is not a results database of barvotok-contest"};
+ToolError notAResultsDatabase(const std::string& path) {
+  return ToolError{shownFileName(path) + " is not a results database of barvotok-contest"};
 }

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "contest/database/content_hash.h"
+#include "driver/outcome.h"
 
 // The rows of the results database (schema.sql) as the judge writes them
 // and the standings read them.
@@ -25,17 +25,9 @@ struct SubmissionRecord {
   std::int64_t size = 0;
 };
 
-// A passed section of a verdict OK: one result line of its report.
-struct SectionRecord {
-  std::int32_t position = 0;  // from 1
-  std::int32_t testCase = 0;
-  std::int32_t moves = 0;
-};
-
-// A content judged against a test set.
+// A content judged against a test set: the outcome of its evaluation, from
+// which its report is rendered, and its contestant line.
 struct VerdictRecord {
   std::optional<std::string> contestant;  // line 1 as written, when the header passed
-  std::string verdict;                    // see verdict_text.h
-  std::string report;                     // byte for byte what the evaluator writes
-  std::vector<SectionRecord> sections;    // for the verdict OK only, in position order
+  EvaluationOutcome outcome;
 };

@@ -3,40 +3,36 @@
 #include <chrono>
 #include <thread>
 
-#include "common/file_error.h"
+#include "common/escaped_bytes.h"
+#include "common/tool_error.h"
 #include "contest/database/file_header.h"
 #include "contest/database/schema.h"
 #include "contest/database/self_check.h"
-#include "contest/database/verdict_text.h"
+#include "contest/database/verdict_rows.h"
+#include "contest/database/version1.h"
 
-// A database that holds results already proves itself before it is used.
-ResultsDatabase::ResultsDatabase(const std::string& path, int flags, bool empty)
-    : connection_(path, flags), empty_(empty) {
-  if (!empty_) proveResultsDatabase(connection_);
+// A database that holds results already proves itself before it is used;
+// one of the first version is converted, in one transaction.
+ResultsDatabase::ResultsDatabase(const std::string& path, int flags, ResultsFileKind kind)
+    : connection_(path, flags), empty_(kind == ResultsFileKind::Absent || kind == ResultsFileKind::Empty) {
+  if (kind == ResultsFileKind::Ours) proveResultsDatabase(connection_);
+  if (kind == ResultsFileKind::Version1) convertVersion1InPlace(connection_);
 }
 
 std::optional<ResultsDatabase> ResultsDatabase::openExisting(const std::string& path) {
   const ResultsFileKind kind = inspectResultsFile(path);
   if (kind == ResultsFileKind::Absent) return std::nullopt;
-  return ResultsDatabase(path, SQLITE_OPEN_READWRITE, kind == ResultsFileKind::Empty);
+  return ResultsDatabase(path, SQLITE_OPEN_READWRITE, kind);
 }
 
 ResultsDatabase ResultsDatabase::create(const std::string& path) {
   // Another judge may have made it since it was found missing.
-  const ResultsFileKind kind = inspectResultsFile(path);
-  return ResultsDatabase(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, kind != ResultsFileKind::Ours);
+  return ResultsDatabase(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, inspectResultsFile(path));
 }
 
 template <typename Change>
 void ResultsDatabase::inTransaction(Change change) {
-  connection_.execute("BEGIN IMMEDIATE");
-  try {
-    change();
-    connection_.execute("COMMIT");
-  } catch (...) {
-    sqlite3_exec(connection_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-    throw;
-  }
+  connection_.inTransaction("BEGIN IMMEDIATE", change);
 }
 
 void ResultsDatabase::prepareForWriting() {
@@ -65,11 +61,8 @@ void ResultsDatabase::prepareForWriting() {
 // the switch is tried again for as long as a commit is waited for.
 void ResultsDatabase::switchToWal() {
   const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (sqlite3_exec(connection_.handle(), "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr) !=
-         SQLITE_OK) {
-    if ((sqlite3_errcode(connection_.handle()) & 0xff) != SQLITE_BUSY ||
-        std::chrono::steady_clock::now() > giveUp)
-      connection_.fail("cannot write");
+  while (!connection_.executeUnlessBusy("PRAGMA journal_mode = WAL", "cannot write")) {
+    if (std::chrono::steady_clock::now() > giveUp) connection_.fail("cannot write");
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
 }
@@ -86,8 +79,8 @@ bool ResultsDatabase::knowsTestSet(const ContentHash& testSet) {
 std::set<ContentHash> ResultsDatabase::judgedContents(const ContentHash& testSet) {
   std::set<ContentHash> judged;
   if (empty_) return judged;
-  Statement query(connection_, "SELECT submission_hash FROM verdicts WHERE test_set = ? AND verdict <> ?");
-  query.bind(1, testSet).bind(2, VERDICT_UNEXPECTED);
+  Statement query(connection_, "SELECT submission_hash FROM verdicts WHERE test_set = ? AND outcome <> ?");
+  query.bind(1, testSet).bind(2, outcomeWord(EvaluationOutcome::Verdict::UnexpectedError));
   while (query.step()) judged.insert(query.bytes(0));
   return judged;
 }
@@ -127,52 +120,24 @@ void ResultsDatabase::recordVerdict(const ContentHash& testSet, const ContentHas
                                     const VerdictRecord& verdict,
                                     const std::vector<SubmissionRecord>& files) {
   inTransaction([&] {
-    // A verdict judged again replaces the old one with its sections.
-    Statement forget(connection_, "DELETE FROM sections WHERE submission_hash = ? AND test_set = ?");
-    forget.bind(1, content).bind(2, testSet).run();
-    Statement row(connection_,
-                  "INSERT OR REPLACE INTO verdicts (submission_hash, test_set, contestant, verdict, report) "
-                  "VALUES (?, ?, ?, ?, ?)");
-    row.bind(1, content).bind(2, testSet);
-    if (verdict.contestant) {
-      row.bindBlob(3, *verdict.contestant);
-    } else {
-      row.bindNull(3);
-    }
-    row.bind(4, verdict.verdict).bindBlob(5, verdict.report).run();
-    Statement section(connection_,
-                      "INSERT INTO sections (submission_hash, test_set, position, test_case, moves) "
-                      "VALUES (?, ?, ?, ?, ?)");
-    for (const SectionRecord& result : verdict.sections) {
-      section.bind(1, content).bind(2, testSet).bind(3, std::int64_t{result.position});
-      section.bind(4, std::int64_t{result.testCase}).bind(5, std::int64_t{result.moves}).run();
-    }
+    writeVerdictRows(connection_, testSet, content, verdict);
     insertSubmissions(testSet, files);
   });
 }
 
-std::string ResultsDatabase::reportOf(const ContentHash& testSet, const ContentHash& content) {
-  Statement query(connection_, "SELECT report FROM verdicts WHERE submission_hash = ? AND test_set = ?");
-  query.bind(1, content).bind(2, testSet);
-  std::string report;
-  while (query.step()) report = query.bytes(0);
-  return report;
+std::optional<VerdictRecord> ResultsDatabase::storedVerdict(const ContentHash& testSet,
+                                                            const ContentHash& content) {
+  return readVerdictRows(connection_, testSet, content);
 }
 
 void ResultsDatabase::close() {
-  // TRUNCATE waits for other writers and readers of the file, then copies
-  // every logged page back and empties the log; closing then removes it.
-  int logged = 0;
-  int folded = 0;
-  const int code =
-      sqlite3_wal_checkpoint_v2(connection_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logged, &folded);
-  // Busy: another process still uses the file, and the last one to close it folds the log.
-  if (code != SQLITE_BUSY && (code != SQLITE_OK || logged != folded)) {
+  // Closing after the fold removes the emptied log.
+  if (const std::optional<std::string> failure = connection_.foldLog()) {
     const std::string& path = connection_.path();
-    throw DatabaseError{"cannot fold the log " + shownFileName(path + "-wal") + " back into " +
-                        shownFileName(path) + ": " + sqlite3_errmsg(connection_.handle()) +
-                        "; the two files together hold every verdict: keep them together, and run "
-                        "the judge again where there is room to fold them"};
+    throw ToolError{"cannot fold the log " + shownFileName(path + "-wal") + " back into " +
+                    shownFileName(path) + ": " + *failure +
+                    "; the two files together hold every verdict: keep them together, and run "
+                    "the judge again where there is room to fold them"};
   }
   connection_.close();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "contest/database/content_hash.h"
+#include "contest/database/file_header.h"
 #include "contest/database/records.h"
 #include "contest/database/sqlite.h"
 
@@ -14,9 +15,10 @@
 // a process killed at any moment leaves whole verdicts only.
 class ResultsDatabase {
  public:
-  // Opens the results database at `path` without changing it; nullopt when
-  // there is no file yet. Throws DatabaseError, with the file untouched,
-  // when it is not this tool's database or cannot be read.
+  // Opens the results database at `path`; nullopt when there is no file
+  // yet. One of the first schema version is converted to this one, in one
+  // transaction. Throws ToolError, with the file untouched, when it is
+  // not this tool's database or cannot be read.
   static std::optional<ResultsDatabase> openExisting(const std::string& path);
   // Opens the database at `path`, creating the file if it is missing; its
   // schema comes with prepareForWriting.
@@ -39,16 +41,17 @@ class ResultsDatabase {
   void recordVerdict(const ContentHash& testSet, const ContentHash& content, const VerdictRecord& verdict,
                      const std::vector<SubmissionRecord>& files);
 
-  std::string reportOf(const ContentHash& testSet, const ContentHash& content);
+  // The verdict stored for a content; nullopt when there is none.
+  std::optional<VerdictRecord> storedVerdict(const ContentHash& testSet, const ContentHash& content);
 
   // Folds the write-ahead log back into the file and closes it, so that the
-  // file alone holds every verdict. Throws DatabaseError when that fails;
+  // file alone holds every verdict. Throws ToolError when that fails;
   // the file and its log then still hold every verdict together.
   void close();
 
  private:
   void switchToWal();
-  ResultsDatabase(const std::string& path, int flags, bool empty);
+  ResultsDatabase(const std::string& path, int flags, ResultsFileKind kind);
   void insertSubmissions(const ContentHash& testSet, const std::vector<SubmissionRecord>& files);
   // Runs `change` in one transaction, rolled back if it throws.
   template <typename Change>

@@ -4,24 +4,14 @@
 #include <cerrno>
 #include <cstring>
 
-#include "common/file_error.h"
+#include "common/escaped_bytes.h"
+#include "common/tool_error.h"
 #include "contest/database/file_header.h"
 #include "contest/database/self_check.h"
-#include "contest/database/verdict_text.h"
+#include "contest/database/verdict_rows.h"
+#include "contest/database/version1.h"
 
 namespace {
-
-std::optional<struct stat> statusOf(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-  return status;
-}
-
-bool sameState(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
-         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
-         a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
-}
 
 // A file: URI for any path, every byte that could mean something in a URI
 // percent-encoded.
@@ -46,34 +36,42 @@ std::string fileUri(const std::string& path, const char* parameters) {
 // memory, so nothing is written, not even where no file may be made. With a
 // log, the log must be read through shared memory (read-only storage still
 // reads: SQLite then keeps that memory to itself).
-Connection openChecked(const std::string& path, bool shared, std::optional<struct stat>& immutableFile) {
-  const ResultsFileKind kind = inspectResultsFile(path);
+Connection openFile(const std::string& path, ResultsFileKind kind, bool shared,
+                    std::optional<FileStatus>& immutableFile) {
   if (kind == ResultsFileKind::Absent) {
-    throw DatabaseError{"cannot open results database " + shownFileName(path) + ": " + std::strerror(ENOENT)};
+    throw ToolError{"cannot open results database " + shownFileName(path) + ": " + std::strerror(ENOENT)};
   }
   if (kind == ResultsFileKind::Empty) {
     throw notAResultsDatabase(path);
   }
-  if (!shared && !statusOf(path + "-wal")) {
-    immutableFile = statusOf(path);
+  if (!shared && !fileStatusOf(path + "-wal")) {
+    immutableFile = fileStatusOf(path);
     if (immutableFile) return {path, SQLITE_OPEN_READONLY, fileUri(path, "immutable=1")};
   }
   return {path, SQLITE_OPEN_READONLY, fileUri(path, "mode=ro")};
 }
 
+// The file as a database of this version, one snapshot of it throughout: a
+// file of the first version is read once and converted in memory.
+Connection openChecked(const std::string& path, bool shared, std::optional<FileStatus>& immutableFile) {
+  const ResultsFileKind kind = inspectResultsFile(path);
+  Connection file = openFile(path, kind, shared, immutableFile);
+  // The transaction ends when the file is closed.
+  file.execute("BEGIN");
+  if (kind == ResultsFileKind::Version1) return convertedVersion1(file);
+  proveResultsDatabase(file);
+  return file;
+}
+
 }  // namespace
 
 ResultsReader::ResultsReader(const std::string& path, bool shared)
-    : connection_(openChecked(path, shared, immutableFile_)) {
-  // One snapshot throughout (the transaction ends when the file is closed).
-  connection_.execute("BEGIN");
-  proveResultsDatabase(connection_);
-}
+    : connection_(openChecked(path, shared, immutableFile_)) {}
 
 bool ResultsReader::stillCurrent() const {
   if (!immutableFile_) return true;
-  const auto now = statusOf(path());
-  return now && sameState(*now, *immutableFile_) && !statusOf(path() + "-wal");
+  const auto now = fileStatusOf(path());
+  return now && now->sameState(*immutableFile_) && !fileStatusOf(path() + "-wal");
 }
 
 std::map<ContentHash, std::string> ResultsReader::testSets() const {
@@ -108,49 +106,41 @@ std::vector<std::pair<std::string, ContentHash>> ResultsReader::submissions(
   return submissions;
 }
 
-std::map<ContentHash, ReadVerdict> ResultsReader::verdicts(const ContentHash& testSet, std::int64_t caseCount,
-                                                           std::size_t headLimit) const {
-  // A failure's report may quote a huge line: only its head is read.
+std::map<ContentHash, ReadVerdict> ResultsReader::verdicts(const ContentHash& testSet,
+                                                           std::size_t messageLimit) const {
+  // A failure's message may quote a huge line: only its head is read.
   Statement rows(connection_,
-                 "SELECT submission_hash, contestant, verdict, instr(CAST(report AS BLOB), X'0A'), "
-                 "length(CAST(report AS BLOB)), CASE WHEN verdict = ?2 THEN CAST(report AS BLOB) "
-                 "ELSE substr(CAST(report AS BLOB), 1, ?3) END FROM verdicts WHERE test_set = ?1");
-  rows.bind(1, testSet).bind(2, VERDICT_OK).bind(3, static_cast<std::int64_t>(headLimit));
+                 "SELECT id, submission_hash, contestant, outcome, check_line, substr(message, 1, ?2), "
+                 "length(message) FROM verdicts WHERE test_set = ?1 ORDER BY id");
+  rows.bind(1, testSet).bind(2, static_cast<std::int64_t>(messageLimit));
+  struct Row {
+    ContentHash content;
+    std::string word;
+    std::int32_t checkLine = 0;
+    std::string messageHead;
+    ResultList sections;
+  };
+  std::map<std::int64_t, Row> byId;
   std::map<ContentHash, ReadVerdict> read;
   while (rows.step()) {
-    ReadVerdict verdict;
-    if (!rows.isNull(1)) verdict.record.contestant = rows.bytes(1);
-    verdict.record.verdict = rows.bytes(2);
-    verdict.reportLength = static_cast<std::size_t>(rows.number(4));
-    const std::int64_t lineEnd = rows.number(3);
-    verdict.firstLineLength = lineEnd > 0 ? static_cast<std::size_t>(lineEnd - 1) : verdict.reportLength;
-    verdict.record.report = rows.bytes(5);
-    read.emplace(rows.bytes(0), std::move(verdict));
+    ReadVerdict& verdict = read[rows.bytes(1)];
+    if (!rows.isNull(2)) verdict.contestant = rows.bytes(2);
+    verdict.messageLength = static_cast<std::size_t>(rows.number(6));
+    byId[rows.number(0)] = {
+        rows.bytes(1), rows.bytes(3), static_cast<std::int32_t>(rows.number(4)), rows.bytes(5), {}};
   }
-  const auto badRow = [&](const ContentHash& content, const std::string& fault) {
-    return DatabaseError{shownFileName(path()) +
-                         " holds a verdict that the judge never writes, for content " + content + ": " +
-                         fault};
-  };
-  Statement sections(connection_,
-                     "SELECT submission_hash, position, test_case, moves FROM sections WHERE test_set = ?1 "
-                     "ORDER BY submission_hash, position");
+  Statement sections(
+      connection_,
+      "SELECT s.verdict, s.test_case, s.moves FROM sections s JOIN verdicts v ON v.id = s.verdict "
+      "WHERE v.test_set = ?1 ORDER BY s.verdict, s.position");
   sections.bind(1, testSet);
   while (sections.step()) {
-    const ContentHash content = sections.bytes(0);
-    const std::int64_t testCase = sections.number(2);
-    if (testCase < 1 || testCase > caseCount) {
-      throw badRow(content, "a section for test case " + std::to_string(testCase) + " of a test set of " +
-                                std::to_string(caseCount));
-    }
-    const auto found = read.find(content);
-    if (found == read.end()) throw badRow(content, "sections without a verdict");
-    found->second.record.sections.push_back({static_cast<std::int32_t>(sections.number(1)),
-                                             static_cast<std::int32_t>(testCase),
-                                             static_cast<std::int32_t>(sections.number(3))});
+    byId[sections.number(0)].sections.push_back(
+        {static_cast<std::int32_t>(sections.number(1)), static_cast<std::int32_t>(sections.number(2))});
   }
-  for (const auto& [content, verdict] : read) {
-    if (const auto fault = verdictFault(verdict.record, verdict.reportLength)) throw badRow(content, *fault);
+  for (auto& [id, row] : byId) {
+    read[row.content].outcome =
+        outcomeOfRow(row.word, row.checkLine, std::move(row.messageHead), std::move(row.sections));
   }
   return read;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -10,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/file_status.h"
 #include "contest/database/content_hash.h"
 #include "contest/database/records.h"
 #include "contest/database/sqlite.h"
@@ -21,13 +20,12 @@ struct TestSetRecord {
   bool operator==(const TestSetRecord&) const = default;
 };
 
-// A verdict as read back, checked against what the judge writes. Its
-// report is cut after the head that was asked for, except for a verdict
-// OK, whose report is whole.
+// A verdict as read back. A failed check's message is cut after the head
+// that was asked for; `messageLength` is its whole length.
 struct ReadVerdict {
-  VerdictRecord record;
-  std::size_t reportLength = 0;
-  std::size_t firstLineLength = 0;
+  std::optional<std::string> contestant;  // line 1 as written, when the header passed
+  EvaluationOutcome outcome;
+  std::size_t messageLength = 0;
 };
 
 // A results database, read and never written: its header is checked before
@@ -35,10 +33,11 @@ struct ReadVerdict {
 // one snapshot, even while a judge writes.
 class ResultsReader {
  public:
-  // Throws DatabaseError for a file that cannot be read or is not a results
-  // database of this version. A database whose log holds no pages is read
-  // as the immutable file it is (also from read-only storage); one with a
-  // log is read through SQLite's shared memory, `shared` forces that.
+  // Throws ToolError for a file that cannot be read or is not a results
+  // database the judge wrote; one of the first schema version is read
+  // converted. A database whose log holds no pages is read as the immutable
+  // file it is (also from read-only storage); one with a log is read
+  // through SQLite's shared memory, `shared` forces that.
   explicit ResultsReader(const std::string& path, bool shared = false);
 
   const std::string& path() const { return connection_.path(); }
@@ -51,13 +50,12 @@ class ResultsReader {
   std::optional<TestSetRecord> testSet(const ContentHash& hash) const;
   // (path, content) of every submission judged against `testSet`.
   std::vector<std::pair<std::string, ContentHash>> submissions(const ContentHash& testSet) const;
-  // Every verdict against `testSet` by content, each report cut after
-  // `headLimit` bytes. Throws DatabaseError naming the first row that the
-  // judge would not have written.
-  std::map<ContentHash, ReadVerdict> verdicts(const ContentHash& testSet, std::int64_t caseCount,
-                                              std::size_t headLimit) const;
+  // Every verdict against `testSet` by content, each failed check's
+  // message cut after `messageLimit` bytes. The rows were proved when the
+  // file was opened.
+  std::map<ContentHash, ReadVerdict> verdicts(const ContentHash& testSet, std::size_t messageLimit) const;
 
  private:
-  std::optional<struct stat> immutableFile_;  // the file as it was when opened immutable
+  std::optional<FileStatus> immutableFile_;  // the file as it was when opened immutable
   Connection connection_;
 };

@@ -1,6 +1,7 @@
 #include "contest/database/sqlite.h"
 
-#include "common/file_error.h"
+#include "common/escaped_bytes.h"
+#include "common/tool_error.h"
 
 Connection::Connection(const std::string& path, int flags, const std::string& uri) : path_(path) {
   sqlite3* opened = nullptr;
@@ -9,7 +10,7 @@ Connection::Connection(const std::string& path, int flags, const std::string& ur
   handle_.reset(opened);
   if (code != SQLITE_OK) {
     if (opened == nullptr)
-      throw DatabaseError{"cannot open " + shownFileName(path) + ": " + sqlite3_errstr(code)};
+      throw ToolError{"cannot open " + shownFileName(path) + ": " + sqlite3_errstr(code)};
     fail("cannot open");
   }
   // A commit of another process is waited for, not failed on.
@@ -20,6 +21,44 @@ Connection::Connection(const std::string& path, int flags, const std::string& ur
 void Connection::execute(std::string_view sql) const {
   const std::string text(sql);
   if (sqlite3_exec(handle(), text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail("cannot write");
+}
+
+bool Connection::tryExecute(std::string_view sql) const {
+  const std::string text(sql);
+  return sqlite3_exec(handle(), text.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool Connection::executeUnlessBusy(std::string_view sql, std::string_view doing) const {
+  if (tryExecute(sql)) return true;
+  if ((sqlite3_errcode(handle()) & 0xff) != SQLITE_BUSY) fail(doing);
+  return false;
+}
+
+std::int64_t Connection::lastRowId() const { return sqlite3_last_insert_rowid(handle()); }
+
+void Connection::copyRows(const Connection& source, std::string_view table) const {
+  Statement rows(source, "SELECT * FROM " + std::string(table));
+  const int columns = sqlite3_column_count(rows.statement_.get());
+  std::string insert = "INSERT INTO " + std::string(table) + " VALUES (";
+  for (int column = 0; column < columns; ++column) insert += column == 0 ? "?" : ", ?";
+  Statement copy(*this, insert + ")");
+  while (rows.step()) {
+    for (int column = 0; column < columns; ++column) {
+      copy.check(sqlite3_bind_value(copy.statement_.get(), column + 1,
+                                    sqlite3_column_value(rows.statement_.get(), column)));
+    }
+    copy.run();
+  }
+}
+
+std::optional<std::string> Connection::foldLog() const {
+  // TRUNCATE waits for other writers and readers of the file, then copies
+  // every logged page back and empties the log.
+  int logged = 0;
+  int folded = 0;
+  const int code = sqlite3_wal_checkpoint_v2(handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logged, &folded);
+  if (code == SQLITE_BUSY || (code == SQLITE_OK && logged == folded)) return std::nullopt;
+  return std::string(sqlite3_errmsg(handle()));
 }
 
 Statement Connection::prepare(std::string_view sql) const { return {*this, sql}; }
@@ -34,7 +73,7 @@ std::int64_t Connection::number(std::string_view sql) const {
 }
 
 void Connection::fail(std::string_view doing) const {
-  throw DatabaseError{std::string(doing) + " " + shownFileName(path_) + ": " + sqlite3_errmsg(handle())};
+  throw ToolError{std::string(doing) + " " + shownFileName(path_) + ": " + sqlite3_errmsg(handle())};
 }
 
 void Connection::close() {

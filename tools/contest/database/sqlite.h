@@ -4,19 +4,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The one failure of a results database: what was being done, to which
-// file, and why (SQLite's own message, or the system's).
-struct DatabaseError {
-  std::string message;
-};
+#include "common/tool_error.h"
 
 class Statement;
 
 // One SQLite connection to one file, closed when it goes. Every failure
-// throws DatabaseError naming the file.
+// throws ToolError naming the file and giving SQLite's message.
 class Connection {
  public:
   // Opens `path` with SQLite's open flags; `uri`, when given, is what SQLite
@@ -24,21 +21,51 @@ class Connection {
   Connection(const std::string& path, int flags, const std::string& uri = {});
 
   const std::string& path() const { return path_; }
-  sqlite3* handle() const { return handle_.get(); }
 
   // Runs SQL that returns no rows.
   void execute(std::string_view sql) const;
+  // Runs SQL that may fail, such as a rollback after a failure: whether it ran.
+  bool tryExecute(std::string_view sql) const;
+  // Runs `change` in one transaction that `begin` opens ("BEGIN IMMEDIATE"
+  // to write), committed when it returns and rolled back when it throws.
+  template <typename Change>
+  void inTransaction(std::string_view begin, Change change) const {
+    execute(begin);
+    try {
+      change();
+      execute("COMMIT");
+    } catch (...) {
+      tryExecute("ROLLBACK");
+      throw;
+    }
+  }
+  // Runs SQL that another process may hold up for a moment: false while it
+  // does (SQLite's busy answer), and throws for any other failure.
+  bool executeUnlessBusy(std::string_view sql, std::string_view doing) const;
+  // The row id of the last row inserted.
+  std::int64_t lastRowId() const;
+  // Copies every row of `table` from `source`, which has the same table.
+  void copyRows(const Connection& source, std::string_view table) const;
+  // Folds the write-ahead log back into the file and empties it, waiting
+  // for other writers and readers: nullopt when it did, or when another
+  // process still uses the file (the last to close it folds the log), else
+  // SQLite's message.
+  std::optional<std::string> foldLog() const;
+
   Statement prepare(std::string_view sql) const;
   // The first column of the first row of `sql`; 0 when there is none.
   std::int64_t number(std::string_view sql) const;
 
-  // Throws DatabaseError: "`doing` 'path': SQLite's message".
+  // Throws ToolError: "`doing` 'path': SQLite's message".
   [[noreturn]] void fail(std::string_view doing) const;
 
   // Closes it now, so that a failure to close can be told.
   void close();
 
  private:
+  friend class Statement;
+  sqlite3* handle() const { return handle_.get(); }
+
   struct Closer {
     void operator()(sqlite3* handle) const { sqlite3_close(handle); }
   };
@@ -67,6 +94,7 @@ class Statement {
   std::string bytes(int column) const;  // TEXT or BLOB bytes
 
  private:
+  friend class Connection;
   struct Finaliser {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
   };

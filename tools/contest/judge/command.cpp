@@ -30,10 +30,19 @@ constexpr std::string_view TOOL = "barvotok-contest judge";
 // Writes DIR/NAME.report for every file of a content.
 void writeReports(const std::string& folder, const std::vector<const SubmissionFile*>& files,
                   const std::string& report, OutputGuard& guard) {
-  if (folder.empty()) return;
   for (const SubmissionFile* file : files) {
     writeOutputFile(folder + "/" + file->name + ".report", report, guard);
   }
+}
+
+// Whether two outcomes are one verdict: the same kind, and the same results
+// or the same failed check and message.
+bool sameVerdict(const EvaluationOutcome& a, const EvaluationOutcome& b) {
+  if (a.verdict() != b.verdict()) return false;
+  if (a.passed()) return *a.results() == *b.results();
+  const EAssertion* x = a.failure();
+  const EAssertion* y = b.failure();
+  return x == nullptr || (x->line == y->line && x->message == y->message);
 }
 
 // The database's rows of `files`.
@@ -95,8 +104,9 @@ class JudgeRun {
     }
     results->recordSubmissions(testSetHash, recordsOf(doneFiles));
     for (const PendingContent& content : done) {
-      writeReports(options_.reportsFolder, content.files, results->reportOf(testSetHash, content.hash),
-                   guard_);
+      if (options_.reportsFolder.empty()) break;
+      if (const auto stored = results->storedVerdict(testSetHash, content.hash))
+        writeReports(options_.reportsFolder, content.files, reportOf(stored->outcome), guard_);
     }
     return judge(shared, pending, *results, testSetHash, static_cast<std::int64_t>(done.size()));
   }
@@ -108,13 +118,12 @@ class JudgeRun {
   bool readTestSetAsHashed(TestSet& testSet, const std::optional<FileDigest>& listed) const {
     HashedFile file(options_.input);
     if (file.error() != 0)
-      throw FileError{"cannot open " + shownFileName(options_.input) + ": " + std::strerror(file.error())};
+      throw ToolError{"cannot open " + shownFileName(options_.input) + ": " + std::strerror(file.error())};
     if (!readCheckedTestSet(file.stream(), options_.input, testSet)) return false;
     const std::optional<FileDigest> read = file.finish();
-    if (!read || !listed)
-      throw readFailure(options_.input, std::strerror(file.error() != 0 ? file.error() : EIO));
+    if (!read || !listed) throw fileFailure("cannot read", options_.input, file.error());
     if (read->hash != listed->hash) {
-      throw FileError{"the test set " + shownFileName(options_.input) +
+      throw ToolError{"the test set " + shownFileName(options_.input) +
                       " changed while it was read; nothing was judged: run the judge again"};
     }
     return true;
@@ -128,7 +137,7 @@ class JudgeRun {
     ::mkdir(folder.c_str(), 0777);
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || ::access(folder.c_str(), W_OK) != 0) {
-      throw FileError{"cannot write reports into " + shownFileName(folder)};
+      throw ToolError{"cannot write reports into " + shownFileName(folder)};
     }
   }
 
@@ -151,11 +160,15 @@ class JudgeRun {
           results.recordSubmissions(testSetHash, recordsOf(content.files));
           return;
         }
-        // Under --recheck, the stored report is read just before it is replaced.
-        if (options_.recheck && judgedBefore_.contains(content.hash))
-          noteDifference(content, results.reportOf(testSetHash, content.hash), judgement.verdict->report);
+        // Under --recheck, the stored verdict is read just before it is replaced.
+        const EvaluationOutcome& outcome = judgement.verdict->outcome;
+        if (options_.recheck && judgedBefore_.contains(content.hash)) {
+          if (const auto stored = results.storedVerdict(testSetHash, content.hash))
+            noteDifference(content, stored->outcome, outcome);
+        }
         results.recordVerdict(testSetHash, content.hash, *judgement.verdict, recordsOf(content.files));
-        writeReports(options_.reportsFolder, content.files, judgement.verdict->report, guard_);
+        if (!options_.reportsFolder.empty())
+          writeReports(options_.reportsFolder, content.files, reportOf(outcome), guard_);
       };
       judgeAll(shared, pending, threads, record, [&] { return signals_.received() != 0; });
       seconds = progress.seconds();
@@ -172,14 +185,15 @@ class JudgeRun {
   }
 
   // A stored verdict that judging again does not give: named, and counted.
-  void noteDifference(const PendingContent& content, const std::string& stored, const std::string& report) {
-    if (stored == report) return;
+  void noteDifference(const PendingContent& content, const EvaluationOutcome& stored,
+                      const EvaluationOutcome& judged) {
+    if (sameVerdict(stored, judged)) return;
     ++differed_;
-    const auto firstLine = [](std::string_view text) {
-      return quotedText(text.substr(0, text.find('\n')), 120);
+    const auto firstLine = [](const EvaluationOutcome& outcome) {
+      return quotedText(verdictLine(outcome), 120);
     };
     std::cerr << TOOL << ": the stored verdict of " << shownFileName(content.files.front()->path) << " was "
-              << firstLine(stored) << ", judged again it is " << firstLine(report)
+              << firstLine(stored) << ", judged again it is " << firstLine(judged)
               << "; the new one is kept\n";
   }
 
@@ -194,18 +208,11 @@ class JudgeRun {
 
 int judgeContest(const JudgeOptions& options) {
   const StopSignals signals;
-  try {
-    const SubmissionListing named = listSubmissions(options.submissions);
-    OutputGuard guard = refuseClashingOutputs(options, named.files);
-    std::vector<SubmissionFile> submissions = shardOf(named.files, options.shard);
-    hashSubmissions(submissions);
-    return JudgeRun(options, std::move(submissions), named.skipped, guard, signals).run();
-  } catch (const FileError& error) {
-    std::cerr << TOOL << ": " << error.message << "\n";
-  } catch (const DatabaseError& error) {
-    std::cerr << TOOL << ": " << error.message << "\n";
-  }
-  return 1;
+  const SubmissionListing named = listSubmissions(options.submissions);
+  OutputGuard guard = refuseClashingOutputs(options, named.files);
+  std::vector<SubmissionFile> submissions = shardOf(named.files, options.shard);
+  hashSubmissions(submissions);
+  return JudgeRun(options, std::move(submissions), named.skipped, guard, signals).run();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "contest/judge/output_paths.h"
 
+#include "common/escaped_bytes.h"
 #include "common/output_file.h"
 
 OutputGuard refuseClashingOutputs(const JudgeOptions& options,
@@ -10,7 +11,7 @@ OutputGuard refuseClashingOutputs(const JudgeOptions& options,
   std::vector<std::string> outputs{options.results, options.results + "-wal", options.results + "-shm"};
   if (!options.reportsFolder.empty()) {
     if (const auto name = repeatedName(submissions)) {
-      throw FileError{"two submissions are named " + shownFileName(*name) + "; their reports would collide"};
+      throw ToolError{"two submissions are named " + shownFileName(*name) + "; their reports would collide"};
     }
     for (const SubmissionFile& submission : submissions) {
       outputs.push_back(options.reportsFolder + "/" + submission.name + ".report");

@@ -11,7 +11,7 @@
 // -shm files and every DIR/NAME.report against the test set, the
 // submissions and each other (so no report is ever the database), a report
 // name too long for the file system, and two submissions of one file name
-// under --reports. Throws FileError. Returns the guard that every report's
+// under --reports. Throws ToolError. Returns the guard that every report's
 // write checks again.
 OutputGuard refuseClashingOutputs(const JudgeOptions& options,
                                   const std::vector<SubmissionFile>& submissions);

@@ -2,13 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <exception>
 #include <mutex>
-#include <new>
 #include <thread>
-
-#include "common/escaped_bytes.h"
 
 namespace {
 
@@ -47,31 +43,6 @@ struct WorkQueue {
 };
 
 }  // namespace
-
-Judgement judgeContent(const SharedTestSet& shared, const PendingContent& content) {
-  const std::string& path = content.files.front()->path;
-  HashedFile file(path);
-  Judgement judgement;
-  bool memoryRanOut = false;
-  try {
-    if (file.error() == 0) judgement.verdict = judgeSubmission(shared, file.stream());
-  } catch (const std::bad_alloc&) {
-    memoryRanOut = true;
-  }
-  const std::optional<FileDigest> digest = file.finish();
-  std::string named = escapedBytes(path);
-  named.insert(named.begin(), '\'');
-  named += '\'';
-  if (memoryRanOut) {
-    judgement.problem = "memory ran out while judging " + named;
-  } else if (!digest) {
-    judgement.problem = "cannot read " + named + ": " + std::strerror(file.error());
-  } else if (digest->hash != content.hash) {
-    judgement.problem = named + " changed while it was judged";
-  }
-  if (!judgement.problem.empty()) judgement.verdict.reset();
-  return judgement;
-}
 
 void judgeAll(const SharedTestSet& shared, std::vector<PendingContent> pending, std::int64_t threads,
               const JudgementSink& sink, const StopRequest& stopRequested) {

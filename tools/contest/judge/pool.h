@@ -2,26 +2,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "contest/judge/submission_judge.h"
-#include "contest/judge/submission_list.h"
-
-// A content still to be judged and the files of this run that hold it.
-struct PendingContent {
-  ContentHash hash;
-  std::vector<const SubmissionFile*> files;
-};
-
-// A content judged: its verdict, or, when the bytes judged could not be
-// those of the content (its file could not be read to its end, or changed
-// while it was judged), no verdict and why, naming the file.
-struct Judgement {
-  std::optional<VerdictRecord> verdict;
-  std::string problem;
-};
 
 // Called for every content judged, one call at a time.
 using JudgementSink = std::function<void(const PendingContent&, const Judgement&)>;
@@ -36,8 +19,3 @@ using StopRequest = std::function<bool()>;
 // to the sink, and no other content is taken.
 void judgeAll(const SharedTestSet& shared, std::vector<PendingContent> pending, std::int64_t threads,
               const JudgementSink& sink, const StopRequest& stopRequested = {});
-
-// Judges one content from the first of its files: the bytes are read once,
-// judged as they are read and hashed, and the verdict is kept only when the
-// hash is the content's.
-Judgement judgeContent(const SharedTestSet& shared, const PendingContent& content);

@@ -1,23 +1,37 @@
 #include "contest/judge/submission_judge.h"
 
-#include "contest/database/verdict_text.h"
+#include <cstring>
+#include <new>
+
+#include "common/escaped_bytes.h"
+#include "contest/database/judged_verdict.h"
 #include "driver/evaluation_run.h"
-
-void SharedTestSet::prepareFirstFloods() {
-  std::size_t cells = 0;
-  for (const TestCase& testCase : testSet) cells += testCase.cells.size();
-  firstFloods.emplace(2 * cells);
-}
-
-std::vector<TestCaseRecord> SharedTestSet::testCaseRecords() const {
-  std::vector<TestCaseRecord> records;
-  for (const TestCase& testCase : testSet)
-    records.push_back({testCase.number, testCase.w, testCase.h, testCase.b});
-  return records;
-}
 
 VerdictRecord judgeSubmission(const SharedTestSet& shared, std::istream& submission) {
   return judgedVerdict([&](SectionObserver& observer) {
     return evaluateSubmission(shared.testSet, *shared.firstFloods, submission, &observer);
   });
+}
+
+Judgement judgeContent(const SharedTestSet& shared, const PendingContent& content) {
+  const std::string& path = content.files.front()->path;
+  HashedFile file(path);
+  Judgement judgement;
+  bool memoryRanOut = false;
+  try {
+    if (file.error() == 0) judgement.verdict = judgeSubmission(shared, file.stream());
+  } catch (const std::bad_alloc&) {
+    memoryRanOut = true;
+  }
+  const std::optional<FileDigest> digest = file.finish();
+  const std::string named = shownFileName(path);
+  if (memoryRanOut) {
+    judgement.problem = "memory ran out while judging " + named;
+  } else if (!digest) {
+    judgement.problem = "cannot read " + named + ": " + std::strerror(file.error());
+  } else if (digest->hash != content.hash) {
+    judgement.problem = named + " changed while it was judged";
+  }
+  if (!judgement.problem.empty()) judgement.verdict.reset();
+  return judgement;
 }

@@ -2,26 +2,32 @@
 
 #include <istream>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "contest/database/records.h"
-#include "submission/first_floods.h"
-#include "testset/test_case.h"
+#include "contest/judge/shared_test_set.h"
+#include "contest/judge/submission_list.h"
 
-// What every judging thread shares: the checked test set, which they only
-// read, and its test cases' first floods, each computed once for them all.
-struct SharedTestSet {
-  TestSet testSet;
-  // Synchronised within; kept to about two bytes per test-set cell, so that
-  // the states never outweigh the test set itself.
-  mutable std::optional<FirstFloods> firstFloods;
+// A content still to be judged and the files of this run that hold it.
+struct PendingContent {
+  ContentHash hash;
+  std::vector<const SubmissionFile*> files;
+};
 
-  // Makes the first floods' store, sized to the test set just read.
-  void prepareFirstFloods();
-
-  // The test cases as the results database records them.
-  std::vector<TestCaseRecord> testCaseRecords() const;
+// A content judged: its verdict, or, when the bytes judged could not be
+// those of the content (its file could not be read to its end, or changed
+// while it was judged), no verdict and why, naming the file.
+struct Judgement {
+  std::optional<VerdictRecord> verdict;
+  std::string problem;
 };
 
 // Judges one submission against the shared test set through the evaluator's
 // one walk. Safe to call from many threads at once.
 VerdictRecord judgeSubmission(const SharedTestSet& shared, std::istream& submission);
+
+// Judges one content from the first of its files: the bytes are read once,
+// judged as they are read and hashed, and the verdict is kept only when the
+// hash is the content's.
+Judgement judgeContent(const SharedTestSet& shared, const PendingContent& content);

@@ -1,46 +1,26 @@
 #include "contest/judge/submission_list.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <set>
 
+#include "common/escaped_bytes.h"
+
 namespace {
-
-struct Status {
-  FileIdentity identity;
-  bool regular = false;
-  bool folder = false;
-};
-
-std::optional<Status> statusOf(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-  return Status{{info.st_dev, info.st_ino}, S_ISREG(info.st_mode), S_ISDIR(info.st_mode)};
-}
-
-std::string fileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-FileError cannotRead(const std::string& path, const std::string& why) {
-  return FileError{"cannot read " + shownFileName(path) + ": " + why};
-}
 
 bool isSkipped(const std::string& name) { return name.starts_with('.') || name.ends_with('~'); }
 
 // A folder's regular files, in byte order of their paths, less the skipped ones.
-std::vector<std::pair<std::string, Status>> folderFiles(const std::string& folder, std::int64_t& skipped) {
+std::vector<std::pair<std::string, FileStatus>> folderFiles(const std::string& folder,
+                                                            std::int64_t& skipped) {
   std::error_code error;
   std::filesystem::directory_iterator entries(folder, error);
-  if (error) throw cannotRead(folder, error.message());
+  if (error) throw fileFailure("cannot read", folder, error.message());
   const std::string prefix = folder.ends_with('/') ? folder : folder + "/";
-  std::vector<std::pair<std::string, Status>> files;
+  std::vector<std::pair<std::string, FileStatus>> files;
   for (const auto& entry : entries) {
     const std::string name = entry.path().filename().string();
-    const auto status = statusOf(prefix + name);
+    const auto status = fileStatusOf(prefix + name);
     if (!status || !status->regular) continue;
     if (isSkipped(name)) {
       ++skipped;
@@ -54,29 +34,23 @@ std::vector<std::pair<std::string, Status>> folderFiles(const std::string& folde
 
 }  // namespace
 
-std::optional<FileIdentity> identityOf(const std::string& path) {
-  const auto status = statusOf(path);
-  if (!status) return std::nullopt;
-  return status->identity;
-}
-
 SubmissionListing listSubmissions(const std::vector<std::string>& operands) {
   SubmissionListing listing;
   std::vector<SubmissionFile>& submissions = listing.files;
-  std::set<std::pair<dev_t, ino_t>> seen;
-  const auto add = [&](const std::string& path, const Status& status) {
-    if (!seen.insert({status.identity.device, status.identity.inode}).second) return;
+  std::set<FileIdentity> seen;
+  const auto add = [&](const std::string& path, const FileStatus& status) {
+    if (!seen.insert(status.identity).second) return;
     submissions.push_back({path, fileNameOf(path), status.identity, 0, {}});
   };
   for (const std::string& operand : operands) {
-    const auto status = statusOf(operand);
-    if (!status) throw cannotRead(operand, "no such file or folder");
+    const auto status = fileStatusOf(operand);
+    if (!status) throw fileFailure("cannot read", operand, "no such file or folder");
     if (status->folder) {
-      for (const auto& [path, fileStatus] : folderFiles(operand, listing.skipped)) add(path, fileStatus);
+      for (const auto& [path, status] : folderFiles(operand, listing.skipped)) add(path, status);
     } else if (status->regular) {
       add(operand, *status);
     } else {
-      throw cannotRead(operand, "not a regular file or a folder");
+      throw fileFailure("cannot read", operand, "not a regular file or a folder");
     }
   }
   return listing;
@@ -104,7 +78,7 @@ std::optional<std::string> repeatedName(const std::vector<SubmissionFile>& submi
 void hashSubmissions(std::vector<SubmissionFile>& submissions) {
   for (SubmissionFile& submission : submissions) {
     auto digest = hashFile(submission.path);
-    if (!digest) throw cannotRead(submission.path, "read error");
+    if (!digest) throw fileFailure("cannot read", submission.path, "read error");
     submission.hash = std::move(digest->hash);
     submission.size = digest->size;
   }

@@ -1,25 +1,14 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "common/file_error.h"
+#include "common/file_status.h"
+#include "common/tool_error.h"
 #include "contest/database/content_hash.h"
 #include "contest/judge/options.h"
-
-// A file as the file system knows it, whatever name it goes by.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
-
-// The identity of the file at `path`; nullopt when there is none.
-std::optional<FileIdentity> identityOf(const std::string& path);
 
 // One submission file of a judge run.
 struct SubmissionFile {
@@ -41,7 +30,7 @@ struct SubmissionListing {
 // paths, but for hidden files (a name starting with ".", which the tools'
 // own temporary files have) and editors' backups (a name ending in "~"),
 // which are no contestant's; a file named twice, by any name, comes once.
-// Throws FileError.
+// Throws ToolError.
 SubmissionListing listSubmissions(const std::vector<std::string>& operands);
 
 // The submissions of one shard: those whose path's hash modulo the count is
@@ -51,5 +40,5 @@ std::vector<SubmissionFile> shardOf(const std::vector<SubmissionFile>& submissio
 // A file name that two submissions share, if any.
 std::optional<std::string> repeatedName(const std::vector<SubmissionFile>& submissions);
 
-// Hashes every submission's content. Throws FileError.
+// Hashes every submission's content. Throws ToolError.
 void hashSubmissions(std::vector<SubmissionFile>& submissions);

@@ -1,11 +1,9 @@
 #include "contest/judge/tally.h"
 
-#include "contest/database/verdict_text.h"
-
 void JudgeTally::add(const Judgement& judgement) {
   if (!judgement.verdict) return;
   ++judged;
-  if (judgement.verdict->verdict == VERDICT_OK) ++passed;
+  if (judgement.verdict->outcome.passed()) ++passed;
 }
 
 void JudgeTally::print(std::ostream& out, double seconds) const {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <ostream>
 
-#include "contest/judge/pool.h"
+#include "contest/judge/submission_judge.h"
 
 // What a judge run did, for its summary line.
 struct JudgeTally {

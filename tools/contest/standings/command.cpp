@@ -4,8 +4,9 @@
 #include <sstream>
 
 #include "common/checked_test_set.h"
-#include "common/file_error.h"
+#include "common/escaped_bytes.h"
 #include "common/output_file.h"
+#include "common/tool_error.h"
 #include "common/tool_frame.h"
 #include "contest/standings/input.h"
 #include "contest/standings/options.h"
@@ -37,8 +38,8 @@ int run(const StandingsOptions& options) {
   }
   const StandingsResults results = readStandingsResults(options.results, testSetHash);
   if (!references.empty() && references.front().fewestMoves.size() != results.testCases.size()) {
-    throw StandingsError("the results record " + std::to_string(results.testCases.size()) +
-                         " test cases for the test set of " + shownFileName(*options.input));
+    throw ToolError{"the results record " + std::to_string(results.testCases.size()) +
+                    " test cases for the test set of " + shownFileName(*options.input)};
   }
   if (results.unjudged > 0) {
     std::cerr << TOOL << ": " << results.unjudged
@@ -54,13 +55,5 @@ int run(const StandingsOptions& options) {
 }  // namespace
 
 int runStandingsCommand(const std::vector<std::string>& arguments) {
-  return runTool<StandingsOptions>(TOOL, STANDINGS_HELP, arguments, parseStandingsOptions,
-                                   [](const StandingsOptions& options) {
-                                     try {
-                                       return run(options);
-                                     } catch (const StandingsError& error) {
-                                       std::cerr << TOOL << ": " << error.what() << "\n";
-                                       return 1;
-                                     }
-                                   });
+  return runTool<StandingsOptions>(TOOL, STANDINGS_HELP, arguments, parseStandingsOptions, run);
 }

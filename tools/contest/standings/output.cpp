@@ -1,6 +1,7 @@
 #include "contest/standings/output.h"
 
 #include "common/escaped_bytes.h"
+#include "common/file_status.h"
 
 std::optional<OutputFormat> outputFormatOf(std::string_view path) {
   if (path.ends_with(".csv")) return OutputFormat::csv;
@@ -29,11 +30,19 @@ std::string shownContestant(const StandingsRow& row) {
   return row.submission.contestant ? escapedBytes(*row.submission.contestant) : std::string();
 }
 
-std::string shownSubmission(const StandingsRow& row) {
-  return escapedBytes(submissionFileName(row.submission.path));
-}
+std::string shownSubmission(const StandingsRow& row) { return escapedBytes(fileNameOf(row.submission.path)); }
 
-std::string shownVerdict(const StandingsRow& row) { return escapedBytes(row.submission.verdict); }
+std::string shownVerdict(const StandingsRow& row) {
+  switch (row.submission.verdict) {
+    case EvaluationOutcome::Verdict::Success:
+      return "OK";
+    case EvaluationOutcome::Verdict::FailedCheck:
+      return toDecimal(row.submission.checkLine);
+    case EvaluationOutcome::Verdict::UnexpectedError:
+      break;
+  }
+  return "unexpected";
+}
 
 std::string movesText(std::optional<std::int32_t> moves) {
   return moves ? std::to_string(*moves) : std::string();

@@ -1,7 +1,6 @@
 #include <array>
 
 #include "common/escaped_bytes.h"
-#include "contest/database/verdict_text.h"
 #include "contest/standings/embedded_page.h"
 #include "contest/standings/output.h"
 
@@ -97,7 +96,7 @@ void writeRow(std::ostream& output, const StandingsRow& row, std::size_t order, 
   }
   output << cell(submissionName, html(submissionName), "class=\"text\"");
   std::string verdict = html(shownVerdict(row));
-  if (submission.verdict != VERDICT_OK)
+  if (submission.verdict != EvaluationOutcome::Verdict::Success)
     verdict += "<span class=\"message\">" + html(submission.message) + "</span>";
   output << cell(shownVerdict(row), verdict, "class=\"text\"")
          << cell(std::to_string(row.total), totalText(row, standings.scoring));

@@ -4,6 +4,8 @@
 #include <map>
 #include <tuple>
 
+#include "common/file_status.h"
+
 namespace {
 
 StandingsRow scoredRow(const StandingsSubmission& submission,
@@ -29,7 +31,7 @@ std::tuple<std::int64_t, std::int64_t> scoreKey(const StandingsRow& row, Scoring
 // submission by its file name; the path only keeps the order total.
 std::tuple<std::string, bool, const std::string&> contestantKey(const StandingsRow& row) {
   const StandingsSubmission& submission = row.submission;
-  return {submission.contestant.value_or(submissionFileName(submission.path)), !submission.contestant,
+  return {submission.contestant.value_or(fileNameOf(submission.path)), !submission.contestant,
           submission.path};
 }
 

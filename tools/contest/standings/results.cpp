@@ -4,9 +4,9 @@
 #include <tuple>
 
 #include "common/escaped_bytes.h"
-#include "common/file_error.h"
+#include "common/tool_error.h"
 #include "contest/database/results_reader.h"
-#include "contest/database/verdict_text.h"
+#include "driver/report.h"
 
 namespace {
 
@@ -18,16 +18,16 @@ std::string chosenTestSet(const std::vector<ResultsReader>& databases,
   for (const ResultsReader& database : databases) testSets.merge(database.testSets());
   if (testSetHash) {
     if (!testSets.contains(*testSetHash)) {
-      throw StandingsError("the results hold no verdicts for test set " + *testSetHash);
+      throw ToolError{"the results hold no verdicts for test set " + *testSetHash};
     }
     return *testSetHash;
   }
-  if (testSets.empty()) throw StandingsError("the results hold no judged test set");
+  if (testSets.empty()) throw ToolError{"the results hold no judged test set"};
   if (testSets.size() > 1) {
     std::string list;
     for (const auto& [hash, fileName] : testSets) list += "\n  " + hash + " (" + terminalText(fileName) + ")";
-    throw StandingsError(
-        "the results hold verdicts for several test sets; name the one to rank with --input:" + list);
+    throw ToolError{"the results hold verdicts for several test sets; name the one to rank with --input:" +
+                    list};
   }
   return testSets.begin()->first;
 }
@@ -40,7 +40,7 @@ std::vector<TestCaseRecord> testCasesOf(const std::vector<ResultsReader>& databa
     std::optional<TestSetRecord> record = database.testSet(hash);
     if (!record) continue;  // not judged into this one
     if (testSet && !(*testSet == *record)) {
-      throw StandingsError("the results databases disagree about the test cases of test set " + hash);
+      throw ToolError{"the results databases disagree about the test cases of test set " + hash};
     }
     testSet = std::move(record);
   }
@@ -57,14 +57,16 @@ std::vector<TestCaseRecord> testCasesOf(const std::vector<ResultsReader>& databa
   return testCases;
 }
 
-// A verdict as standings show it, before it meets its submissions.
-StandingsSubmission shownVerdict(const ReadVerdict& read, std::size_t caseCount) {
-  const VerdictRecord& record = read.record;
-  return {{},
-          record.contestant,
-          record.verdict,
-          shownReportLine(record.report, read.firstLineLength, MESSAGE_LIMIT),
-          fewestMovesOf(record.sections, caseCount)};
+// The fewest moves of the passed sections per test case, 1 ... `caseCount`:
+// what a submission's answers score.
+std::vector<std::optional<std::int32_t>> fewestMovesOf(const ResultList* sections, std::size_t caseCount) {
+  std::vector<std::optional<std::int32_t>> fewest(caseCount);
+  if (sections == nullptr) return fewest;
+  for (const TestResult& section : *sections) {
+    std::optional<std::int32_t>& moves = fewest.at(static_cast<std::size_t>(section.number - 1));
+    if (!moves || section.moveCount < *moves) moves = section.moveCount;
+  }
+  return fewest;
 }
 
 // One database's part of the contest, merged into what the others gave.
@@ -74,16 +76,18 @@ void readDatabase(const ResultsReader& database, const std::string& testSet, std
   for (const auto& [path, hash] : database.submissions(testSet)) {
     const auto [place, inserted] = hashByPath.emplace(path, hash);
     if (!inserted && place->second != hash) {
-      throw StandingsError("submission " + shownFileName(place->first) +
-                           " was judged with different contents in two results databases");
+      throw ToolError{"submission " + shownFileName(place->first) +
+                      " was judged with different contents in two results databases"};
     }
   }
-  const auto key = [](const StandingsSubmission& s) { return std::tie(s.verdict, s.message, s.contestant); };
-  for (const auto& [hash, read] :
-       database.verdicts(testSet, static_cast<std::int64_t>(caseCount), MESSAGE_LIMIT)) {
+  const auto key = [](const StandingsSubmission& s) {
+    return std::tie(s.verdict, s.checkLine, s.message, s.contestant);
+  };
+  for (const auto& [hash, read] : database.verdicts(testSet, MESSAGE_LIMIT)) {
     // The same content judged in two databases has one verdict; should two
     // ever differ, the choice must not depend on the order of the files.
-    StandingsSubmission shown = shownVerdict(read, caseCount);
+    StandingsSubmission shown =
+        standingsSubmission({}, read.contestant, read.outcome, read.messageLength, caseCount);
     const auto [place, inserted] = verdicts.emplace(hash, shown);
     if (!inserted && key(shown) < key(place->second)) place->second = std::move(shown);
   }
@@ -122,31 +126,24 @@ std::optional<StandingsResults> readOnce(const std::vector<std::string>& paths,
 
 StandingsResults readStandingsResults(const std::vector<std::string>& paths,
                                       const std::optional<std::string>& testSetHash) {
-  try {
-    // A file read whole that a judge began to write meanwhile is read again,
-    // through SQLite's locks this time.
-    if (auto results = readOnce(paths, testSetHash, false)) return *results;
-    return *readOnce(paths, testSetHash, true);
-  } catch (const DatabaseError& error) {
-    throw StandingsError(error.message);
-  }
+  // A file read whole that a judge began to write meanwhile is read again,
+  // through SQLite's locks this time.
+  if (auto results = readOnce(paths, testSetHash, false)) return *results;
+  return *readOnce(paths, testSetHash, true);
 }
 
-std::vector<std::optional<std::int32_t>> fewestMovesOf(const std::vector<SectionRecord>& sections,
-                                                       std::size_t caseCount) {
-  std::vector<std::optional<std::int32_t>> fewest(caseCount);
-  for (const SectionRecord& section : sections) {
-    std::optional<std::int32_t>& moves = fewest.at(static_cast<std::size_t>(section.testCase - 1));
-    if (!moves || section.moves < *moves) moves = section.moves;
-  }
-  return fewest;
-}
-
-std::string submissionFileName(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string shownReportLine(const std::string& head, std::size_t lineLength, std::size_t limit) {
-  return terminalText(head, lineLength, limit);
+StandingsSubmission standingsSubmission(std::string path, std::optional<std::string> contestant,
+                                        const EvaluationOutcome& outcome, std::size_t messageLength,
+                                        std::size_t caseCount) {
+  const EAssertion* failure = outcome.failure();
+  // The report's first line, of which the message's head is at hand.
+  const std::string line = verdictLine(outcome);
+  const std::size_t lineLength =
+      failure == nullptr ? line.size() : line.size() - failure->message.size() + messageLength;
+  return {std::move(path),
+          std::move(contestant),
+          outcome.verdict(),
+          failure == nullptr ? 0 : failure->line,
+          terminalText(line, lineLength, MESSAGE_LIMIT),
+          fewestMovesOf(outcome.results(), caseCount)};
 }

@@ -77,10 +77,10 @@ moves beyond the grid|2000000000 moves on test case|UPDATE sections SET moves = 
 a test case count that is no row count|counts 5000000 test cases but describes 2|UPDATE test_sets SET case_count = 5000000;
 a grid beyond the format|a size outside the format's limits|UPDATE test_cases SET w = 5000 WHERE number = 1;
 ROWS
-# A damaged page: the quick check finds it.
+# A damaged page, the verdicts' first: the quick check finds it.
 cp clean.db damaged.db
-size=$(stat -c %s damaged.db)
-printf '\377%.0s' $(seq 1 200) | dd of=damaged.db bs=1 seek=$((size - 300)) conv=notrunc status=none
+page=$(query clean.db "SELECT (rootpage - 1) * (SELECT page_size FROM pragma_page_size) FROM sqlite_schema WHERE name = 'verdicts'")
+printf '\377%.0s' $(seq 1 200) | dd of=damaged.db bs=1 seek="$page" conv=notrunc status=none
 judge input.txt subs -d damaged.db
 check "a damaged page: the judge refuses it" test $status -eq 1 -a "$(grep -c 'it is damaged' err.txt)" -eq 1
 "$contest" standings damaged.db -o damaged.csv >out.txt 2>err.txt
@@ -96,10 +96,12 @@ judge input.txt rsubs -d rewritten.db
 query rewritten.db "
   CREATE TEMP VIEW h AS SELECT (SELECT hash FROM submissions WHERE path = 'rsubs/a.txt') AS a,
                                (SELECT hash FROM submissions WHERE path = 'rsubs/b.txt') AS b;
-  UPDATE verdicts SET report = (SELECT report FROM verdicts, h WHERE submission_hash = h.a)
-    WHERE submission_hash = (SELECT b FROM h);
-  DELETE FROM sections WHERE submission_hash = (SELECT b FROM h);
-  INSERT INTO sections SELECT h.b, test_set, position, test_case, moves FROM sections, h WHERE submission_hash = h.a;"
+  CREATE TEMP VIEW id AS SELECT (SELECT id FROM verdicts, h WHERE submission_hash = h.a) AS a,
+                                (SELECT id FROM verdicts, h WHERE submission_hash = h.b) AS b;
+  UPDATE verdicts SET (outcome, check_line, message) =
+    (SELECT outcome, check_line, message FROM verdicts, id WHERE verdicts.id = id.a) WHERE id = (SELECT b FROM id);
+  DELETE FROM sections WHERE verdict = (SELECT b FROM id);
+  INSERT INTO sections SELECT id.b, position, test_case, moves FROM sections, id WHERE verdict = id.a;"
 judge input.txt rsubs -d rewritten.db
 check "a verdict rewritten by hand: a plain run reuses it" test $status -eq 0
 judge input.txt rsubs -d rewritten.db --recheck --reports rechecked

@@ -5,7 +5,7 @@
 # Usage: standings_cli_test.sh barvotok-contest Zvn22Barvotok
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-schema="$here/../../../../tools/contest/database/schema.sql"
+schema="$here/../../../../tools/contest/database/schema_v1.sql"
 standings() {  # standings ARGUMENT...: runs it, keeps out.txt, err.txt, status
   "$contest" standings "$@" >out.txt 2>err.txt
   status=$?

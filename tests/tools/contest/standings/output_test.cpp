@@ -8,6 +8,8 @@
 
 namespace {
 
+using Verdict = EvaluationOutcome::Verdict;
+
 // A contest with every kind of row: a hostile contestant line (quote, comma,
 // markup, backslash, NUL, a byte above 127), a hostile file name, an
 // unidentified failure, and a reference.
@@ -17,11 +19,14 @@ Standings hostileStandings() {
   results.testCases = {{1, 3, 2, 4}, {2, 1, 1, 1}};
   using Moves = std::vector<std::optional<std::int32_t>>;
   results.submissions = {
-      {"subs/<b>&\"x\",y.txt", std::string("1\",<\0\xe9", 6), "OK", "OK", Moves{3, std::nullopt}},
-      {"subs/plain", "2\\2222", "OK", "OK", Moves{4, 0}},
-      {"subs/\x01weird\xff", std::nullopt, "221", "Napaka [Zvn22Barvotok:221]: ... '\\x00<'", Moves(2)},
+      {"subs/<b>&\"x\",y.txt", std::string("1\",<\0\xe9", 6), Verdict::Success, 0, "OK",
+       Moves{3, std::nullopt}},
+      {"subs/plain", "2\\2222", Verdict::Success, 0, "OK", Moves{4, 0}},
+      {"subs/\x01weird\xff", std::nullopt, Verdict::FailedCheck, 221,
+       "Napaka [Zvn22Barvotok:221]: ... '\\x00<'", Moves(2)},
   };
-  const std::vector<StandingsSubmission> references = {{"ref/solver", "000000", "OK", "OK", Moves{2, 0}}};
+  const std::vector<StandingsSubmission> references = {
+      {"ref/solver", "000000", Verdict::Success, 0, "OK", Moves{2, 0}}};
   return rankContest(results, references, Scoring::relative, Counting::best);
 }
 
@@ -49,7 +54,7 @@ TEST(StandingsOutput, CsvDefusesFormulaCellsAndJsonKeepsThem) {
     results.testSetHash = "0123abcd";
     results.testCases = {{1, 1, 1, 1}};
     using Moves = std::vector<std::optional<std::int32_t>>;
-    results.submissions = {{"subs/" + contestant + ".txt", contestant, "OK", "OK", Moves{0}}};
+    results.submissions = {{"subs/" + contestant + ".txt", contestant, Verdict::Success, 0, "OK", Moves{0}}};
     const Standings standings = rankContest(results, {}, Scoring::relative, Counting::best);
     std::ostringstream csv;
     writeStandingsCsv(csv, standings);

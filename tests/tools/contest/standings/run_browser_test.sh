@@ -15,4 +15,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "${CI:-}" = true ] && exit 1
   exit 77
 fi
-exec node "$here/browser_test.mjs" "$1" "$here/../../../../tools/contest/database/schema.sql"
+exec node "$here/browser_test.mjs" "$1" "$here/../../../../tools/contest/database/schema_v1.sql"

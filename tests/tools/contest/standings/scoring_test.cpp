@@ -3,20 +3,28 @@
 #include <string>
 #include <vector>
 
+#include "common/file_status.h"
 #include "contest/standings/ranking.h"
 
 namespace {
+
+using Verdict = EvaluationOutcome::Verdict;
 
 using Moves = std::vector<std::optional<std::int32_t>>;
 constexpr std::optional<std::int32_t> NONE;
 
 StandingsSubmission passed(const std::string& path, std::optional<std::string> contestant, Moves moves) {
-  return {path, std::move(contestant), "OK", "OK", std::move(moves)};
+  return {path, std::move(contestant), Verdict::Success, 0, "OK", std::move(moves)};
 }
 
 StandingsSubmission failed(const std::string& path, std::optional<std::string> contestant,
                            std::size_t caseCount) {
-  return {path, std::move(contestant), "190", "Napaka [Zvn22Barvotok:190]: ...", Moves(caseCount)};
+  return {path,
+          std::move(contestant),
+          Verdict::FailedCheck,
+          190,
+          "Napaka [Zvn22Barvotok:190]: ...",
+          Moves(caseCount)};
 }
 
 StandingsResults contest(std::vector<StandingsSubmission> submissions) {
@@ -39,9 +47,9 @@ std::vector<std::string> table(const Standings& standings) {
       std::string line = row.rank ? std::to_string(*row.rank) : "ref";
       // Appended piece by piece: GCC 12 misreads chained concatenation (-Wrestrict).
       line += ' ';
-      line += submission.contestant.value_or(std::string(1, '?').append(submissionFileName(submission.path)));
+      line += submission.contestant.value_or(std::string(1, '?').append(fileNameOf(submission.path)));
       line += ' ';
-      line += submissionFileName(submission.path);
+      line += fileNameOf(submission.path);
       line += ' ';
       line += std::to_string(row.total);
       lines.push_back(line);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 
 // The game played on blobs: the flooded region, and for every colour the
 // unflooded blobs of that colour that touch it (the blobs that a move of that

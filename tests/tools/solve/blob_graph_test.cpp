@@ -1,10 +1,10 @@
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "common/region_growth.h"
+#include "solve/region_growth.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/random_source.h"
+#include "gen/random_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/blob_graph.h"
+#include "solve/blob_graph.h"
 
 BlobGraph::BlobGraph(const TestCase& testCase) {
   std::vector<std::int32_t> blobOfCell;

@@ -1,4 +1,4 @@
-#include "common/region_growth.h"
+#include "solve/region_growth.h"
 
 RegionGrowth::RegionGrowth(const BlobGraph& graph, std::int32_t b)
     : graph_(graph),
