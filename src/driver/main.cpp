@@ -1,7 +1,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "evaluate.h"
+#include "eval_command.h"
 
 int main(int argc, char** argv) {
   // A file-size limit then fails the report's write, which leaves it empty

@@ -6,9 +6,8 @@
 
 #include "common/submission_writer.h"
 #include "common/test_set_writer.h"
-#include "driver/evaluation_run.h"
-#include "driver/report.h"
 #include "gen/test_set_generator.h"
+#include "support/evaluate_in_memory.h"
 
 // One section of a submission: the test case it answers and its moves.
 struct Section {
@@ -17,27 +16,23 @@ struct Section {
 };
 
 // The evaluator's report, byte for byte, on a test set and sections that go
-// through the tools' writers and the evaluator's readers, all in memory.
+// through the tools' writers and then the evaluator, all in memory.
 inline std::string evaluatorReport(const TestSet& testSet, const std::vector<Section>& sections) {
   std::ostringstream input;
   writeTestSet(input, testSet);
   std::ostringstream submission;
   writeSubmissionHeader(submission, "000042");
   for (const Section& section : sections) writeSection(submission, section.number, section.moves);
-  return reportOf(outcomeOf([&] {
-    std::istringstream inputStream(input.str());
-    std::istringstream submissionStream(submission.str());
-    return runEvaluation(inputStream, submissionStream);
-  }));
+  return reportFor(input.str(), submission.str());
 }
 
 // The success form that the evaluator writes for these sections.
 inline std::string okReport(const std::vector<Section>& sections) {
-  std::string report = "OK\n" + std::to_string(sections.size()) + "\n";
+  std::vector<std::pair<std::int32_t, std::int32_t>> results;
   for (const Section& section : sections) {
-    report += std::to_string(section.number) + " " + std::to_string(section.moves.size()) + "\n";
+    results.emplace_back(section.number, static_cast<std::int32_t>(section.moves.size()));
   }
-  return report;
+  return successReport(results);
 }
 
 // Fourteen small test cases, every pattern twice, of 1 to 12 colours and at

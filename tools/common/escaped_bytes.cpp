@@ -6,8 +6,13 @@ bool isPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x7f && byte !=
 
 }  // namespace
 
-std::string escapedBytes(std::string_view bytes) {
+void appendHex(std::string& text, unsigned char byte) {
   static constexpr char HEX[] = "0123456789abcdef";
+  text += HEX[byte >> 4];
+  text += HEX[byte & 15];
+}
+
+std::string escapedBytes(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
   for (const char c : bytes) {
@@ -16,8 +21,7 @@ std::string escapedBytes(std::string_view bytes) {
       text += c;
     } else {
       text += "\\x";
-      text += HEX[byte >> 4];
-      text += HEX[byte & 15];
+      appendHex(text, byte);
     }
   }
   return text;

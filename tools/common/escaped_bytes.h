@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// Appends a byte as two lowercase hex digits.
+void appendHex(std::string& text, unsigned char byte);
+
 // Contestant-written bytes made safe to show: every byte outside printable
 // ASCII, and the backslash itself, as \xHH, so nothing reaches a terminal or
 // a page as a control sequence and the text stays valid UTF-8.

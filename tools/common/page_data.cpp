@@ -2,6 +2,7 @@
 
 #include "check/assertion.h"
 #include "common/base64.h"
+#include "common/escaped_bytes.h"
 #include "common/json_object.h"
 #include "common/palette.h"
 #include "common/replay_encoding.h"
@@ -13,14 +14,10 @@ namespace {
 std::string colourBytes(const std::vector<std::int32_t>& colours) { return {colours.begin(), colours.end()}; }
 
 std::string hexPalette(bool shaded) {
-  static constexpr char HEX[] = "0123456789abcdef";
   std::string text;
   for (std::int32_t colour = 1; colour <= MAX_COLOURS; ++colour) {
     const Rgb rgb = shaded ? floodedShade(paletteColour(colour)) : paletteColour(colour);
-    for (const std::uint8_t value : {rgb.r, rgb.g, rgb.b}) {
-      text += HEX[value >> 4];
-      text += HEX[value & 15];
-    }
+    for (const std::uint8_t value : {rgb.r, rgb.g, rgb.b}) appendHex(text, value);
   }
   return text;
 }

@@ -12,33 +12,55 @@
 
 namespace {
 
-constexpr std::string_view USAGE =
-    "Usage: barvotok-contest judge INPUT SUBMISSION... -d RESULTS [OPTION]...\n"
-    "  or:  barvotok-contest standings RESULTS... [OPTION]... -o OUT.{html,csv,json}\n"
-    "  or:  barvotok-contest --version\n"
-    "Judges every submission of a contest into a results database (judge), then\n"
-    "ranks the contestants from one or more such databases (standings).\n"
-    "Run 'barvotok-contest judge --help' or 'barvotok-contest standings --help' for the options.\n";
+constexpr std::string_view TOOL = "barvotok-contest";
+
+// The commands, in the order the usage names them.
+struct Command {
+  std::string_view name;
+  std::string_view synopsis;
+  int (*run)(const std::vector<std::string>& arguments);
+};
+constexpr Command COMMANDS[] = {
+    {"judge", "INPUT SUBMISSION... -d RESULTS [OPTION]...", runJudgeCommand},
+    {"standings", "RESULTS... [OPTION]... -o OUT.{html,csv,json}", runStandingsCommand},
+};
+
+std::string usage() {
+  std::string text;
+  std::string help;
+  for (const Command& command : COMMANDS) {
+    text += text.empty() ? "Usage: " : "  or:  ";
+    text += std::string(TOOL) + " " + std::string(command.name) + " " + std::string(command.synopsis) + "\n";
+    help += help.empty() ? "Run '" : " or '";
+    help += std::string(TOOL) + " " + std::string(command.name) + " --help'";
+  }
+  return text + "  or:  " + std::string(TOOL) +
+         " --version\n"
+         "Judges every submission of a contest into a results database (judge), then\n"
+         "ranks the contestants from one or more such databases (standings).\n" +
+         help + " for the options.\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.empty()) {
-    std::cerr << "barvotok-contest: a command is needed\n" << USAGE;
+    std::cerr << TOOL << ": a command is needed\n" << usage();
     return 2;
   }
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-  if (arguments[0] == "judge") return runJudgeCommand(rest);
-  if (arguments[0] == "standings") return runStandingsCommand(rest);
+  for (const Command& command : COMMANDS) {
+    if (arguments[0] == command.name) return command.run(rest);
+  }
   if (arguments[0] == "--version") {
-    std::cout << versionLine("barvotok-contest");
+    std::cout << versionLine(TOOL);
     return 0;
   }
   if (arguments[0] == "-h" || arguments[0] == "--help") {
-    std::cout << USAGE;
+    std::cout << usage();
     return 0;
   }
-  std::cerr << "barvotok-contest: unknown command " << quotedArgument(arguments[0]) << "\n" << USAGE;
+  std::cerr << TOOL << ": unknown command " << quotedArgument(arguments[0]) << "\n" << usage();
   return 2;
 }

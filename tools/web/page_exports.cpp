@@ -33,18 +33,13 @@ std::string verdictJson(const EvaluationOutcome& outcome) {
 
 // Three arrays, one entry per section: place, test case, moves (-1: failed).
 std::string sectionsJson(const std::vector<SectionRow>& rows) {
-  std::string positions, numbers, moves;
+  JsonArray positions, numbers, moves;
   for (const SectionRow& row : rows) {
-    const char* comma = positions.empty() ? "" : ",";
-    positions += comma + std::to_string(row.position);
-    numbers += comma + std::to_string(row.number);
-    moves += comma + std::to_string(row.moveCount);
+    positions.number(row.position);
+    numbers.number(row.number);
+    moves.number(row.moveCount);
   }
-  return JsonObject()
-      .raw("positions", "[" + positions + "]")
-      .raw("numbers", "[" + numbers + "]")
-      .raw("moves", "[" + moves + "]")
-      .str();
+  return JsonObject().array("positions", positions).array("numbers", numbers).array("moves", moves).str();
 }
 
 // The evaluator met exhausted memory with its unexpected-error form; what

@@ -31,19 +31,12 @@ TEST(GeneratorOptions, ReadsEveryOption) {
 
 TEST(GeneratorOptions, RejectsBadArguments) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
+      // The generator's own limits; the shared readers' messages are tested once, with them.
       {{"--cases", "0"}, "invalid value '0' for --cases: a whole number from 1 to 2147483647"},
-      {{"--cases"}, "option --cases needs a value"},
       {{"--width", "0..5"}, "invalid value '0..5' for --width: a number or a range A..B within 1..1000"},
-      {{"--width", "5..4"}, "invalid value '5..4' for --width: a number or a range A..B within 1..1000"},
       {{"--height", "1001"}, "invalid value '1001' for --height: a number or a range A..B within 1..1000"},
-      {{"--colours", "3.."}, "invalid value '3..' for --colours: a number or a range A..B within 1..100"},
-      {{"--colours", " 3"}, "invalid value ' 3' for --colours: a number or a range A..B within 1..100"},
+      {{"--colours", "101"}, "invalid value '101' for --colours: a number or a range A..B within 1..100"},
       {{"-p", "uniform,zigzag"}, "unknown pattern 'zigzag' (see --help)"},
-      {{"--seed", "-1"}, "invalid value '-1' for --seed: a whole number from 0 to 18446744073709551615"},
-      {{"--cluster", "1.5"}, "invalid value '1.5' for --cluster: a probability from 0 to 1"},
-      {{"--hole-density", "nan"}, "invalid value 'nan' for --hole-density: a probability from 0 to 1"},
-      {{"--help=yes"}, "option --help takes no value"},
-      {{"--bogus"}, "unknown option '--bogus'"},
       {{"extra"}, "unexpected argument 'extra'"},
   };
   for (const auto& [arguments, message] : cases) {

@@ -29,13 +29,14 @@ TEST(RandomSource, ChanceHonoursItsEnds) {
   }
 }
 
-// The engine is fully specified; this pins our mapping onto ranges too.
+// The engine is fully specified; these values pin our mapping onto ranges
+// too, so that a seed gives the same test set on every machine and library.
 TEST(RandomSource, SequenceIsFixed) {
   RandomSource random(2024);
   std::array<std::int32_t, 8> values{};
   for (std::int32_t& value : values) value = random.between(1, 100);
-  RandomSource again(2024);
-  for (const std::int32_t value : values) EXPECT_EQ(again.between(1, 100), value);
+  EXPECT_EQ(values, (std::array<std::int32_t, 8>{75, 70, 82, 15, 13, 78, 17, 6}));
+  EXPECT_EQ(random.below(1000000007), 373637970u);
 }
 
 }  // namespace

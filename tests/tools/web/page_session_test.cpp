@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver/evaluate.h"
+#include "driver/eval_command.h"
 #include "driver/report.h"
 
 namespace {

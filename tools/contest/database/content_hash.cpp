@@ -2,21 +2,36 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <xxhash.h>
 
+#include <array>
 #include <cerrno>
+#include <streambuf>
 #include <system_error>
+
+#include "common/escaped_bytes.h"
+
+struct HashedFile::HashingBuffer : std::streambuf {
+  struct StateRelease {
+    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
+  };
+
+  int_type underflow() override;
+
+  int file = -1;
+  int error = 0;
+  std::int64_t size = 0;
+  std::unique_ptr<XXH3_state_t, StateRelease> state;
+  std::array<char, 1 << 16> bytes{};
+};
 
 namespace {
 
 ContentHash hexOf(XXH128_hash_t hash) {
   XXH128_canonical_t canonical;
   XXH128_canonicalFromHash(&canonical, hash);
-  constexpr char DIGITS[] = "0123456789abcdef";
   ContentHash text;
-  for (const unsigned char byte : canonical.digest) {
-    text += DIGITS[byte >> 4];
-    text += DIGITS[byte & 15];
-  }
+  for (const unsigned char byte : canonical.digest) appendHex(text, byte);
   return text;
 }
 
@@ -26,20 +41,23 @@ ContentHash hashBytes(std::string_view bytes) { return hexOf(XXH3_128bits(bytes.
 
 std::uint64_t hash64(std::string_view bytes) { return XXH3_64bits(bytes.data(), bytes.size()); }
 
-HashedFile::HashedFile(const std::string& path) : stream_(&buffer_) {
-  buffer_.state.reset(XXH3_createState());
-  if (!buffer_.state || XXH3_128bits_reset(buffer_.state.get()) != XXH_OK) {
-    buffer_.error = ENOMEM;
+HashedFile::HashedFile(const std::string& path)
+    : buffer_(std::make_unique<HashingBuffer>()), stream_(buffer_.get()) {
+  buffer_->state.reset(XXH3_createState());
+  if (!buffer_->state || XXH3_128bits_reset(buffer_->state.get()) != XXH_OK) {
+    buffer_->error = ENOMEM;
   } else {
-    buffer_.file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (buffer_.file < 0) buffer_.error = errno;
+    buffer_->file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (buffer_->file < 0) buffer_->error = errno;
   }
-  if (buffer_.error != 0) stream_.setstate(std::ios::failbit);
+  if (buffer_->error != 0) stream_.setstate(std::ios::failbit);
 }
 
 HashedFile::~HashedFile() {
-  if (buffer_.file >= 0) ::close(buffer_.file);
+  if (buffer_->file >= 0) ::close(buffer_->file);
 }
+
+int HashedFile::error() const { return buffer_->error; }
 
 HashedFile::HashingBuffer::int_type HashedFile::HashingBuffer::underflow() {
   if (error != 0 || file < 0) return traits_type::eof();
@@ -60,15 +78,15 @@ HashedFile::HashingBuffer::int_type HashedFile::HashingBuffer::underflow() {
 }
 
 std::optional<FileDigest> HashedFile::finish() {
-  while (buffer_.error == 0 && buffer_.file >= 0) {
+  while (buffer_->error == 0 && buffer_->file >= 0) {
     try {
-      if (buffer_.underflow() == std::streambuf::traits_type::eof()) break;
+      if (buffer_->underflow() == std::streambuf::traits_type::eof()) break;
     } catch (const std::system_error&) {
       break;
     }
   }
-  if (buffer_.error != 0) return std::nullopt;
-  return FileDigest{hexOf(XXH3_128bits_digest(buffer_.state.get())), buffer_.size};
+  if (buffer_->error != 0) return std::nullopt;
+  return FileDigest{hexOf(XXH3_128bits_digest(buffer_->state.get())), buffer_->size};
 }
 
 std::optional<FileDigest> hashFile(const std::string& path) { return HashedFile(path).finish(); }

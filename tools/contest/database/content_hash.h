@@ -1,19 +1,13 @@
 #pragma once
 
-#include <xxhash.h>
-
-#include <array>
 #include <cstdint>
 #include <istream>
 #include <memory>
 #include <optional>
-#include <streambuf>
 #include <string>
 #include <string_view>
 
-// A file's content as XXH3-128, written as 32 lowercase hex digits in the
-// canonical (big-endian) order, the same text that xxh128sum prints.
-using ContentHash = std::string;
+#include "contest/database/records.h"
 
 ContentHash hashBytes(std::string_view bytes);
 
@@ -38,22 +32,11 @@ class HashedFile {
   // as read; nullopt when it could not be opened or read to its end.
   std::optional<FileDigest> finish();
   // errno of the open or read that failed; 0 while none has.
-  int error() const { return buffer_.error; }
+  int error() const;
 
  private:
-  struct StateRelease {
-    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
-  };
-  struct HashingBuffer : std::streambuf {
-    int_type underflow() override;
-    int file = -1;
-    int error = 0;
-    std::int64_t size = 0;
-    std::unique_ptr<XXH3_state_t, StateRelease> state;
-    std::array<char, 1 << 16> bytes{};
-  };
-
-  HashingBuffer buffer_;
+  struct HashingBuffer;  // reads the file and hashes each byte it gives
+  std::unique_ptr<HashingBuffer> buffer_;
   std::istream stream_;
 };
 

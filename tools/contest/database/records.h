@@ -4,11 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "contest/database/content_hash.h"
 #include "driver/outcome.h"
 
 // The rows of the results database (schema.sql) as the judge writes them
 // and the standings read them.
+
+// A file's content as XXH3-128, written as 32 lowercase hex digits in the
+// canonical (big-endian) order, the same text that xxh128sum prints.
+using ContentHash = std::string;
 
 struct TestCaseRecord {
   std::int32_t number = 0;

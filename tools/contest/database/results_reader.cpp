@@ -16,7 +16,6 @@ namespace {
 // A file: URI for any path, every byte that could mean something in a URI
 // percent-encoded.
 std::string fileUri(const std::string& path, const char* parameters) {
-  constexpr char HEX[] = "0123456789ABCDEF";
   std::string uri = "file:";
   for (const char c : path) {
     const auto byte = static_cast<unsigned char>(c);
@@ -24,8 +23,7 @@ std::string fileUri(const std::string& path, const char* parameters) {
       uri += c;
     } else {
       uri += '%';
-      uri += HEX[byte >> 4];
-      uri += HEX[byte & 15];
+      appendHex(uri, byte);
     }
   }
   return uri + "?" + parameters;

@@ -2,17 +2,19 @@
 
 #include <iostream>
 
+#include "common/checked_test_set.h"
 #include "common/escaped_bytes.h"
 #include "common/input_file.h"
 #include "contest/database/content_hash.h"
 #include "contest/database/judged_verdict.h"
 #include "driver/evaluation_run.h"
 
-std::string testSetFileHash(const std::string& path) {
-  // Opened first, which names the reason when it cannot be.
-  if (!ToolInput(path).stream()) throw fileFailure("cannot read", path, "it cannot be read");
-  const std::optional<FileDigest> digest = hashFile(path);
-  if (!digest) throw fileFailure("cannot read", path, "a read failed");
+std::optional<std::string> readTestSetFile(const std::string& path, TestSet* testSet) {
+  HashedFile file(path);
+  if (file.error() != 0) throw fileFailure("cannot open", path, file.error());
+  if (testSet != nullptr && !readCheckedTestSet(file.stream(), path, *testSet)) return std::nullopt;
+  const std::optional<FileDigest> digest = file.finish();
+  if (!digest) throw fileFailure("cannot read", path, file.error());
   return digest->hash;
 }
 

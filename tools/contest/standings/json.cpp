@@ -8,13 +8,13 @@ std::string jsonMoves(std::optional<std::int32_t> moves) { return moves ? std::t
 
 std::string rowJson(const StandingsRow& row, std::int64_t mostPossible) {
   const StandingsSubmission& submission = row.submission;
-  std::string cases = "[";
+  JsonArray cases;
   for (std::size_t t = 0; t < row.points.size(); ++t) {
-    if (t > 0) cases += ',';
-    cases +=
-        JsonObject().raw("moves", jsonMoves(submission.fewestMoves[t])).number("points", row.points[t]).str();
+    cases.add(JsonObject()
+                  .raw("moves", jsonMoves(submission.fewestMoves[t]))
+                  .number("points", row.points[t])
+                  .str());
   }
-  cases += ']';
   return JsonObject()
       .raw("rank", row.rank ? std::to_string(*row.rank) : "null")
       .raw("contestant", submission.contestant ? jsonString(shownContestant(row)) : "null")
@@ -25,40 +25,41 @@ std::string rowJson(const StandingsRow& row, std::int64_t mostPossible) {
       .raw("percent", percentText(row.total, mostPossible))
       .number("answered", row.answered)
       .number("moves", row.movesInAll)
-      .raw("cases", cases)
+      .array("cases", cases)
       .str();
 }
 
-void writeRows(std::ostream& output, const std::vector<StandingsRow>& rows, std::int64_t mostPossible) {
-  output << "[";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    output << (i > 0 ? ",\n  " : "\n  ");
-    output << rowJson(rows[i], mostPossible);
-  }
-  output << (rows.empty() ? "]" : "\n]");
+JsonArray rowsJson(const std::vector<StandingsRow>& rows, std::int64_t mostPossible) {
+  JsonArray json;
+  for (const StandingsRow& row : rows) json.add(rowJson(row, mostPossible));
+  return json;
 }
 
 }  // namespace
 
 void writeStandingsJson(std::ostream& output, const Standings& standings) {
-  output << "{\"scoring\":" << (standings.scoring == Scoring::relative ? "\"relative\"" : "\"moves\"")
-         << ",\"count\":" << (standings.counting == Counting::best ? "\"best\"" : "\"last\"")
-         << ",\"test_set\":" << jsonString(escapedBytes(standings.testSetHash))
-         << ",\"most_possible\":" << standings.mostPossible << ",\n\"test_cases\":[";
+  JsonArray testCases;
   for (std::size_t t = 0; t < standings.testCases.size(); ++t) {
     const TestCaseRecord& testCase = standings.testCases[t];
-    output << (t > 0 ? "," : "")
-           << JsonObject()
-                  .number("number", testCase.number)
-                  .number("w", testCase.w)
-                  .number("h", testCase.h)
-                  .number("b", testCase.b)
-                  .raw("best", jsonMoves(standings.best[t]))
-                  .str();
+    testCases.add(JsonObject()
+                      .number("number", testCase.number)
+                      .number("w", testCase.w)
+                      .number("h", testCase.h)
+                      .number("b", testCase.b)
+                      .raw("best", jsonMoves(standings.best[t]))
+                      .str());
   }
-  output << "],\n\"ranked\":";
-  writeRows(output, standings.ranked, standings.mostPossible);
-  output << ",\n\"references\":";
-  writeRows(output, standings.references, standings.mostPossible);
-  output << "}\n";
+  output << JsonObject()
+                .text("scoring", standings.scoring == Scoring::relative ? "relative" : "moves")
+                .text("count", standings.counting == Counting::best ? "best" : "last")
+                .text("test_set", escapedBytes(standings.testSetHash))
+                .number("most_possible", standings.mostPossible)
+                .lineBreak()
+                .array("test_cases", testCases)
+                .lineBreak()
+                .array("ranked", rowsJson(standings.ranked, standings.mostPossible), true)
+                .lineBreak()
+                .array("references", rowsJson(standings.references, standings.mostPossible), true)
+                .str()
+         << "\n";
 }

@@ -63,12 +63,10 @@ std::string cell(const std::string& key, const std::string& content, std::string
 std::string shade(std::int64_t points, std::int64_t full) {
   static constexpr std::array<int, 3> WHITE = {255, 255, 255};
   static constexpr std::array<int, 3> GREEN = {99, 190, 123};
-  static constexpr char HEX[] = "0123456789abcdef";
   std::string colour = "#";
   for (std::size_t i = 0; i < 3; ++i) {
     const auto value = static_cast<int>(WHITE[i] + (GREEN[i] - WHITE[i]) * points / full);
-    colour += HEX[value >> 4];
-    colour += HEX[value & 15];
+    appendHex(colour, static_cast<unsigned char>(value));
   }
   return colour;
 }

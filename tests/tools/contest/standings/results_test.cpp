@@ -272,7 +272,7 @@ TEST(StandingsInput, TestSetHashIsTheCanonicalXxh3Of128Bits) {
   ScratchFolder scratch;
   const std::string empty = scratch.file("empty.txt");
   std::ofstream(empty).close();
-  EXPECT_EQ(testSetFileHash(empty), "99aa06d3014798d86001c324468d497f");
+  EXPECT_EQ(readTestSetFile(empty), "99aa06d3014798d86001c324468d497f");
 }
 
 TEST(StandingsInput, ReferencesAreJudgedByTheEvaluator) {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A results database of the first schema version, which stored reports, as
-# the judge of that version wrote it (version1/results-v1.db, with the
-# standings it gave then): the standings read it unchanged and give the same
-# bytes; the judge converts it in place, keeps every verdict and gives the
-# evaluator's reports from it.
+# the judge of that version wrote it (version1/results-v1.db, with the CSV and
+# JSON standings it gave then): the standings read it unchanged and give the
+# same bytes, and the same page as the contest judged anew; the judge
+# converts it in place, keeps every verdict and gives the evaluator's reports
+# from it.
 # Usage: version1_test.sh barvotok-contest Zvn22Barvotok
 set -u
 # shellcheck source=/dev/null
@@ -11,6 +12,8 @@ source "$(dirname "$(realpath "$0")")/../../../support/shell_checks.sh"
 take_paths contest evaluator -- "$@"
 stored="$(dirname "$(realpath "$0")")/version1"
 cp -r "$stored"/. .
+"$contest" judge input.txt subs -d anew.db >/dev/null 2>&1
+"$contest" standings anew.db --input input.txt --reference reference.txt -o standings.html
 
 standings_as_stored() {  # standings_as_stored DATABASE: the standings in every format are those of then
   local format

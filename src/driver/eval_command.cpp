@@ -1,4 +1,4 @@
-#include "evaluate.h"
+#include "eval_command.h"
 
 #include <cerrno>
 #include <cstdio>
