@@ -4,12 +4,12 @@
 
 EvaluationOutcome outcomeOf(const std::function<ResultList()>& run) {
   try {
-    return run();
+    return EvaluationOutcome(run());
   } catch (const EAssertion& failure) {
-    return failure;
+    return EvaluationOutcome(failure);
   } catch (const std::bad_alloc&) {
-    return UnexpectedError{true};
+    return EvaluationOutcome(UnexpectedError{true});
   } catch (...) {
-    return UnexpectedError{false};
+    return EvaluationOutcome(UnexpectedError{false});
   }
 }

@@ -33,10 +33,10 @@ class EvaluationOutcome {
  public:
   enum class Verdict { Success, FailedCheck, UnexpectedError };
 
-  // Each form converts, so that an evaluation returns whichever it met.
-  EvaluationOutcome(ResultList results = {}) : form_(std::move(results)) {}
-  EvaluationOutcome(EAssertion failure) : form_(std::move(failure)) {}
-  EvaluationOutcome(UnexpectedError error) : form_(error) {}
+  EvaluationOutcome() = default;  // a success without results
+  explicit EvaluationOutcome(ResultList results) : form_(std::move(results)) {}
+  explicit EvaluationOutcome(EAssertion failure) : form_(std::move(failure)) {}
+  explicit EvaluationOutcome(UnexpectedError error) : form_(error) {}
 
   Verdict verdict() const { return static_cast<Verdict>(form_.index()); }
   bool passed() const { return verdict() == Verdict::Success; }

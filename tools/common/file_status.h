@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,7 +12,11 @@
 struct FileIdentity {
   dev_t device = 0;
   ino_t inode = 0;
-  auto operator<=>(const FileIdentity&) const = default;
+  bool operator==(const FileIdentity&) const = default;
+  // An order for sets and maps of files.
+  bool operator<(const FileIdentity& other) const {
+    return device != other.device ? device < other.device : inode < other.inode;
+  }
 };
 
 // What stat tells of a file that the tools need: which file it is, its kind,

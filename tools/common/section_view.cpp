@@ -35,7 +35,7 @@ class ChosenSection : public SectionObserver {
 
   void sectionPassed(const SectionStart& start, const Solution& solution) override {
     if (!isThis(start)) return;
-    view_->verdict = ResultList{{start.number, solution.moveCount}};
+    view_->verdict = EvaluationOutcome(ResultList{{start.number, solution.moveCount}});
     keepPlayedMoves(solution);
   }
 
@@ -43,7 +43,7 @@ class ChosenSection : public SectionObserver {
                      const EAssertion& failure) override {
     if (!isThis(start)) return;
     SectionView& view = *view_;
-    view.verdict = failure;
+    view.verdict = EvaluationOutcome(failure);
     view.badMove = failure.facts.badMove;
     view.firstUnflooded = failure.facts.unflooded;
     keepPlayedMoves(solution);

@@ -11,7 +11,7 @@
 namespace {
 
 EvaluationOutcome failedAt(std::int32_t checkLine, const std::string& message) {
-  return EAssertion(message, "", checkLine);
+  return EvaluationOutcome(EAssertion(message, "", checkLine));
 }
 
 TEST(Base64, MatchesTheStandardVectors) {

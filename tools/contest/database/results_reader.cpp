@@ -61,6 +61,15 @@ Connection openChecked(const std::string& path, bool shared, std::optional<FileS
   return file;
 }
 
+// A verdict's row as read, until its sections join it.
+struct VerdictRow {
+  ContentHash content;
+  std::string word;
+  std::int32_t line = 0;
+  std::string messageHead;
+  ResultList sections;
+};
+
 }  // namespace
 
 ResultsReader::ResultsReader(const std::string& path, bool shared)
@@ -111,14 +120,7 @@ std::map<ContentHash, ReadVerdict> ResultsReader::verdicts(const ContentHash& te
                  "SELECT id, submission_hash, contestant, outcome, check_line, substr(message, 1, ?2), "
                  "length(message) FROM verdicts WHERE test_set = ?1 ORDER BY id");
   rows.bind(1, testSet).bind(2, static_cast<std::int64_t>(messageLimit));
-  struct Row {
-    ContentHash content;
-    std::string word;
-    std::int32_t checkLine = 0;
-    std::string messageHead;
-    ResultList sections;
-  };
-  std::map<std::int64_t, Row> byId;
+  std::map<std::int64_t, VerdictRow> byId;
   std::map<ContentHash, ReadVerdict> read;
   while (rows.step()) {
     ReadVerdict& verdict = read[rows.bytes(1)];
@@ -136,9 +138,10 @@ std::map<ContentHash, ReadVerdict> ResultsReader::verdicts(const ContentHash& te
     byId[sections.number(0)].sections.push_back(
         {static_cast<std::int32_t>(sections.number(1)), static_cast<std::int32_t>(sections.number(2))});
   }
-  for (auto& [id, row] : byId) {
+  for (auto& entry : byId) {
+    VerdictRow& row = entry.second;
     read[row.content].outcome =
-        outcomeOfRow(row.word, row.checkLine, std::move(row.messageHead), std::move(row.sections));
+        outcomeOfRow(row.word, row.line, std::move(row.messageHead), std::move(row.sections));
   }
   return read;
 }

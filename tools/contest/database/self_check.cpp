@@ -48,40 +48,48 @@ std::string checkLines() {
 // limits, never by a number in it.
 std::vector<std::string> valueRules() {
   const std::string side = std::to_string(MAX_GRID_SIDE), colours = std::to_string(MAX_COLOURS);
-  return {
+  std::vector<std::string> rules;
+  rules.push_back(
       "SELECT 'its test set ' || hash || ' counts ' || case_count || ' test cases but describes ' || "
       "(SELECT count(*) FROM test_cases WHERE test_set = hash) FROM test_sets "
-      "WHERE case_count <> (SELECT count(*) FROM test_cases WHERE test_set = hash) LIMIT 1",
+      "WHERE case_count <> (SELECT count(*) FROM test_cases WHERE test_set = hash) LIMIT 1");
+  rules.push_back(
       "SELECT 'its test set ' || test_set || ' numbers a test case ' || number || ' outside 1 to its count' "
       "FROM test_cases WHERE number < 1 OR number > (SELECT case_count FROM test_sets WHERE hash = test_set) "
-      "LIMIT 1",
+      "LIMIT 1");
+  rules.push_back(
       "SELECT 'its test set ' || test_set || ' gives test case ' || number || ' a size outside the format''s "
       "limits' FROM test_cases WHERE typeof(w) <> 'integer' OR typeof(h) <> 'integer' OR typeof(b) <> "
       "'integer' "
       "OR w NOT BETWEEN 1 AND " +
-          side + " OR h NOT BETWEEN 1 AND " + side + " OR b NOT BETWEEN 1 AND " + colours + " LIMIT 1",
+      side + " OR h NOT BETWEEN 1 AND " + side + " OR b NOT BETWEEN 1 AND " + colours + " LIMIT 1");
+  rules.push_back(
       "SELECT 'the verdict of content ' || submission_hash || ' is none that the judge writes' FROM verdicts "
       "WHERE outcome IS NOT 'passed' AND outcome IS NOT 'unexpected' AND (outcome IS NOT 'failed' "
       "OR typeof(check_line) <> 'integer' OR check_line NOT IN " +
-          checkLines() +
-          " OR typeof(message) <> 'blob') "
-          "OR (outcome IN ('passed', 'unexpected') AND (check_line IS NOT NULL OR message IS NOT NULL)) "
-          "LIMIT 1",
+      checkLines() +
+      " OR typeof(message) <> 'blob') "
+      "OR (outcome IN ('passed', 'unexpected') AND (check_line IS NOT NULL OR message IS NOT NULL)) "
+      "LIMIT 1");
+  rules.push_back(
       "SELECT 'the verdict of content ' || v.submission_hash || ' has sections beside the outcome ' || "
-      "v.outcome FROM sections s JOIN verdicts v ON v.id = s.verdict WHERE v.outcome <> 'passed' LIMIT 1",
+      "v.outcome FROM sections s JOIN verdicts v ON v.id = s.verdict WHERE v.outcome <> 'passed' LIMIT 1");
+  rules.push_back(
       "SELECT 'it holds sections of no verdict' FROM sections WHERE verdict NOT IN (SELECT id FROM verdicts) "
-      "LIMIT 1",
+      "LIMIT 1");
+  rules.push_back(
       "SELECT 'the verdict of content ' || v.submission_hash || ' has a section for test case ' || "
       "s.test_case || ', which its test set lacks' FROM sections s JOIN verdicts v ON v.id = s.verdict "
       "WHERE NOT EXISTS (SELECT 1 FROM test_cases c WHERE c.test_set = v.test_set AND c.number = "
       "s.test_case) "
-      "LIMIT 1",
+      "LIMIT 1");
+  rules.push_back(
       "SELECT 'the verdict of content ' || v.submission_hash || ' gives ' || s.moves || ' moves on test case "
       "' "
       "|| s.test_case || ', whose grid has ' || (c.w * c.h) || ' cells' FROM sections s "
       "JOIN verdicts v ON v.id = s.verdict JOIN test_cases c ON c.test_set = v.test_set AND c.number = "
-      "s.test_case WHERE typeof(s.moves) <> 'integer' OR s.moves NOT BETWEEN 0 AND c.w * c.h LIMIT 1",
-  };
+      "s.test_case WHERE typeof(s.moves) <> 'integer' OR s.moves NOT BETWEEN 0 AND c.w * c.h LIMIT 1");
+  return rules;
 }
 
 }  // namespace

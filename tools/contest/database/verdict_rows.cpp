@@ -14,13 +14,13 @@ std::string_view outcomeWord(EvaluationOutcome::Verdict verdict) {
   return "unexpected";
 }
 
-EvaluationOutcome outcomeOfRow(std::string_view word, std::int32_t checkLine, std::string message,
+EvaluationOutcome outcomeOfRow(std::string_view word, std::int32_t line, std::string message,
                                ResultList sections) {
-  if (word == outcomeWord(EvaluationOutcome::Verdict::Success)) return sections;
+  if (word == outcomeWord(EvaluationOutcome::Verdict::Success)) return EvaluationOutcome(std::move(sections));
   if (word == outcomeWord(EvaluationOutcome::Verdict::FailedCheck)) {
-    return EAssertion(std::move(message), std::string(CHECK_FILE), checkLine);
+    return EvaluationOutcome(EAssertion(std::move(message), std::string(CHECK_FILE), line));
   }
-  return UnexpectedError{};
+  return EvaluationOutcome(UnexpectedError{});
 }
 
 void writeVerdictRows(const Connection& connection, const ContentHash& testSet, const ContentHash& content,
@@ -72,7 +72,7 @@ std::optional<VerdictRecord> readVerdictRows(const Connection& connection, const
   std::optional<std::string> contestant;
   if (!row.isNull(1)) contestant = row.bytes(1);
   const std::string word = row.bytes(2);
-  const auto checkLine = static_cast<std::int32_t>(row.number(3));
+  const auto line = static_cast<std::int32_t>(row.number(3));
   std::string message = row.bytes(4);
   row.run();
   ResultList sections;
@@ -83,5 +83,5 @@ std::optional<VerdictRecord> readVerdictRows(const Connection& connection, const
         {static_cast<std::int32_t>(rows.number(0)), static_cast<std::int32_t>(rows.number(1))});
   }
   return VerdictRecord{std::move(contestant),
-                       outcomeOfRow(word, checkLine, std::move(message), std::move(sections))};
+                       outcomeOfRow(word, line, std::move(message), std::move(sections))};
 }

@@ -15,7 +15,7 @@ std::string_view outcomeWord(EvaluationOutcome::Verdict verdict);
 
 // The outcome of a verdict row: its word, a failed check's line and message,
 // and a passed one's sections. The rows are those the database proved.
-EvaluationOutcome outcomeOfRow(std::string_view word, std::int32_t checkLine, std::string message,
+EvaluationOutcome outcomeOfRow(std::string_view word, std::int32_t line, std::string message,
                                ResultList sections);
 
 // Writes a verdict with its sections in place of any earlier verdict of the

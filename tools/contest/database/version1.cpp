@@ -27,15 +27,16 @@ std::variant<EvaluationOutcome, std::string> outcomeOfVersion1(const std::string
                                                                ResultList sections) {
   if (verdict == VERDICT_OK) return EvaluationOutcome(std::move(sections));
   std::optional<EvaluationOutcome> outcome;
-  if (verdict == VERDICT_UNEXPECTED) outcome = UnexpectedError{};
+  if (verdict == VERDICT_UNEXPECTED) outcome = EvaluationOutcome(UnexpectedError{});
   for (const CheckInfo& info : CHECKS) {
     const std::int32_t line = checkLine(info.check);
     if (verdict != toDecimal(line)) continue;
-    const std::string head = verdictLine(EAssertion("", std::string(CHECK_FILE), line));
+    const std::string head = verdictLine(EvaluationOutcome(EAssertion("", std::string(CHECK_FILE), line)));
     constexpr std::string_view TAIL = "\n-1\n";
     const bool framed = report.size() >= head.size() + TAIL.size() && report.starts_with(head);
-    outcome = EAssertion(framed ? report.substr(head.size(), report.size() - head.size() - TAIL.size()) : "",
-                         std::string(CHECK_FILE), line);
+    outcome = EvaluationOutcome(
+        EAssertion(framed ? report.substr(head.size(), report.size() - head.size() - TAIL.size()) : "",
+                   std::string(CHECK_FILE), line));
   }
   if (!outcome) return "its verdict " + quotedText(verdict, 40) + " is none that the judge gives";
   if (!sections.empty()) return "it has sections beside the verdict " + verdict;
@@ -72,10 +73,11 @@ void convertVerdicts(const Connection& old, const Connection& converted) {
       results = std::move(found->second);
       sections.erase(found);
     }
-    VerdictRecord record{std::nullopt, UnexpectedError{}};
+    VerdictRecord record;
     if (!rows.isNull(2)) record.contestant = rows.bytes(2);
     auto outcome = outcomeOfVersion1(verdict, report, std::move(results));
-    if (auto* derived = std::get_if<EvaluationOutcome>(&outcome); derived && reportOf(*derived) != report)
+    if (auto* derived = std::get_if<EvaluationOutcome>(&outcome);
+        derived != nullptr && reportOf(*derived) != report)
       outcome = "its report is not of the verdict " + verdict;
     if (const auto* fault = std::get_if<std::string>(&outcome)) throw neverWritten(old, content, *fault);
     record.outcome = std::get<EvaluationOutcome>(std::move(outcome));

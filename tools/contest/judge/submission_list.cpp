@@ -46,7 +46,7 @@ SubmissionListing listSubmissions(const std::vector<std::string>& operands) {
     const auto status = fileStatusOf(operand);
     if (!status) throw fileFailure("cannot read", operand, "no such file or folder");
     if (status->folder) {
-      for (const auto& [path, status] : folderFiles(operand, listing.skipped)) add(path, status);
+      for (const auto& [path, file] : folderFiles(operand, listing.skipped)) add(path, file);
     } else if (status->regular) {
       add(operand, *status);
     } else {

@@ -42,17 +42,18 @@ void ResultsFile::addPassed(const std::string& contentHash, const std::string& t
                             const std::optional<std::string>& contestant, const Sections& sections) {
   ResultList results;
   for (const auto& [testCase, moves] : sections) results.push_back({testCase, moves});
+  const EvaluationOutcome passed(results);
   if (version_ == RESULTS_SCHEMA_VERSION_1) {
-    addVersion1Verdict(contentHash, testSet, contestant, "OK", reportOf(results), sections);
+    addVersion1Verdict(contentHash, testSet, contestant, "OK", reportOf(passed), sections);
   } else {
-    writeVerdictRows(connection_, testSet, contentHash, {contestant, results});
+    writeVerdictRows(connection_, testSet, contentHash, {contestant, passed});
   }
 }
 
 void ResultsFile::addFailed(const std::string& contentHash, const std::string& testSet,
                             const std::optional<std::string>& contestant, std::int32_t checkLine,
                             const std::string& message) {
-  const EAssertion failure(message, std::string(CHECK_FILE), checkLine);
+  const EvaluationOutcome failure(EAssertion(message, std::string(CHECK_FILE), checkLine));
   if (version_ == RESULTS_SCHEMA_VERSION_1) {
     addVersion1Verdict(contentHash, testSet, contestant, std::to_string(checkLine), reportOf(failure));
   } else {
