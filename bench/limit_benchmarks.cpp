@@ -56,6 +56,18 @@ AnsweredSet makeSpineSet(std::int32_t side) {
   return set;
 }
 
+// The row spine, answered by sections that each flood it whole in two moves.
+AnsweredSet makeRowSpineSet(std::int32_t side) {
+  AnsweredSet set;
+  set.testSet = {rowSpineGrid(side, 1)};
+  for (std::int32_t i = 0; i < SPINE_SECTIONS; ++i) {
+    set.sections.push_back(
+        sectionLines(i % 2 == 0 ? std::vector<std::int32_t>{1, 2} : std::vector<std::int32_t>{2, 1}));
+    set.answered.push_back(0);
+  }
+  return set;
+}
+
 // Each set is built on first use and kept.
 class Sets {
  public:
@@ -68,11 +80,16 @@ class Sets {
     if (!spine_) spine_ = std::make_unique<AnsweredSet>(makeSpineSet(side_));
     return *spine_;
   }
+  const AnsweredSet& rowSpine() {
+    if (!rowSpine_) rowSpine_ = std::make_unique<AnsweredSet>(makeRowSpineSet(side_));
+    return *rowSpine_;
+  }
 
  private:
   std::int32_t side_;
   std::unique_ptr<AnsweredSet> honest_;
   std::unique_ptr<AnsweredSet> spine_;
+  std::unique_ptr<AnsweredSet> rowSpine_;
 };
 
 void countBytes(benchmark::State& state, std::size_t bytes) {
@@ -175,4 +192,8 @@ void registerLimitBenchmarks(std::int32_t side) {
       [sets](benchmark::State& state) { replaySections(state, sets->honest(), false); });
   add("spine-sections/limit", [sets](benchmark::State& state) { floodFromFirstFlood(state, sets->spine()); });
   add("spine-sections/real", [sets](benchmark::State& state) { replaySections(state, sets->spine(), true); });
+  add("row-spine-sections/limit",
+      [sets](benchmark::State& state) { floodFromFirstFlood(state, sets->rowSpine()); });
+  add("row-spine-sections/real",
+      [sets](benchmark::State& state) { replaySections(state, sets->rowSpine(), true); });
 }

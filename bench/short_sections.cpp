@@ -26,6 +26,14 @@ TestCase spineGrid(std::int32_t side, std::int32_t number) {
   return grid;
 }
 
+TestCase rowSpineGrid(std::int32_t side, std::int32_t number) {
+  TestCase grid = emptyGrid(side, number, 3);
+  for (std::int32_t y = 0; y < side; ++y) {
+    for (std::int32_t x = 0; x < side; ++x) grid.cell(x, y) = y % 2 == 0 || x == 0 ? 3 : 1 + x % 2;
+  }
+  return grid;
+}
+
 std::vector<std::vector<std::int32_t>> twoMoveSections(std::int32_t count) {
   std::vector<std::vector<std::int32_t>> sections;
   sections.reserve(static_cast<std::size_t>(count));

@@ -18,6 +18,14 @@ TestCase uniformGrid(std::int32_t side, std::int32_t number);
 // the first flood takes the spine and leaves half the grid waiting.
 TestCase spineGrid(std::int32_t side, std::int32_t number);
 
+// Rows of colour 3 (every even row and the first column) between rows whose
+// other cells alternate colours 1 and 2: the first flood takes the colour-3
+// rows and leaves every other cell waiting, none beside another of its
+// colour, so that the sections "1 2" and "2 1" take every cell off a waiting
+// list and spread from each to four neighbours that are all flooded or
+// waiting already: the replay's costliest order of cells.
+TestCase rowSpineGrid(std::int32_t side, std::int32_t number);
+
 // `count` distinct two-move sections of colours 1 ... 100 (up to 10,000).
 std::vector<std::vector<std::int32_t>> twoMoveSections(std::int32_t count);
 

@@ -43,10 +43,13 @@ void Solution::readMoves(std::istream& submission, LineCounter& lineCounter) {
   const bool hasSequenceLine = readLine(submission, line);
   ++lineCounter;
   if (!hasSequenceLine) failCheck(Check::MoveLineMissing, "manjka vrstica z zaporedjem barvotokov");
-  parseNumbers(line, moves);
-  if (moves.size() != static_cast<std::size_t>(count)) {
+  // The count is checked, so this is at most a cell a move; the moves go
+  // straight into place.
+  moves.resize(static_cast<std::size_t>(count));
+  const std::size_t found = parseNumbersInto(line, moves);
+  if (found != moves.size()) {
     failCheck(Check::MoveLineCount, "v vrstici z zaporedjem barvotokov je " +
-                                        toDecimal(static_cast<std::int64_t>(moves.size())) +
+                                        toDecimal(static_cast<std::int64_t>(found)) +
                                         " stevil, moralo bi jih biti " + toDecimal(count));
   }
 }

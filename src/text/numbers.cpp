@@ -1,5 +1,8 @@
 #include "numbers.h"
 
+#include <bit>
+#include <cstring>
+
 #include "../check/assertion.h"
 #include "char_class.h"
 
@@ -35,6 +38,17 @@ unsigned digitOf(unsigned char byte) { return static_cast<unsigned>(byte) - '0';
   return value;
 }
 
+// Whether eight bytes, the first at the lowest address, are "d d d d ":
+// a digit at every even place and a blank at every odd one.
+bool isFourDigitsAndBlanks(std::uint64_t word) {
+  constexpr std::uint64_t ODD = 0xFF00FF00FF00FF00;
+  constexpr std::uint64_t HIGH_NIBBLES = 0x00F000F000F000F0;
+  constexpr std::uint64_t ZEROES = 0x0030003000300030;
+  // '0' ... '9' have the high nibble 3, and so do they plus 6 (unlike ':' ... '?').
+  return (word & ODD) == 0x2000200020002000 && (word & HIGH_NIBBLES) == ZEROES &&
+         ((word + 0x0006000600060006) & HIGH_NIBBLES) == ZEROES;
+}
+
 // Hands every number of the line to `take`, in order. Up to SAFE_DIGITS
 // digits a number cannot pass the limit, so only a longer one is checked,
 // once its digits have been found.
@@ -52,6 +66,24 @@ void readNumbers(std::string_view line, Take&& take) {
       if (!isWhitespace(*position)) raiseBadCharacter(*position);
       ++position;
       continue;
+    }
+    // Runs of one-digit numbers between single blanks, as grids of up to
+    // nine colours and idle moves are written, four at a time.
+    if constexpr (std::endian::native == std::endian::little) {
+      while (end - position >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, position, sizeof word);
+        if (!isFourDigitsAndBlanks(word)) break;
+        const std::uint64_t digits = word - 0x0030003000300030;
+        take(static_cast<std::int32_t>(digits & 0xFF));
+        take(static_cast<std::int32_t>(digits >> 16 & 0xFF));
+        take(static_cast<std::int32_t>(digits >> 32 & 0xFF));
+        take(static_cast<std::int32_t>(digits >> 48 & 0xFF));
+        position += 8;
+      }
+      if (position == end) break;
+      digit = digitOf(*position);
+      if (digit > 9) continue;
     }
     const unsigned char* const first = position;
     std::uint32_t value = digit;  // wraps harmlessly on a long number, read again below

@@ -34,7 +34,13 @@ INSTANTIATE_TEST_SUITE_P(Lines, ParseNumbersAccepts,
                                            Accepted{"2147483647", {2147483647}},
                                            Accepted{"002147483647", {2147483647}},
                                            Accepted{std::string(100, '0') + "2147483647", {2147483647}},
-                                           Accepted{"\v1\f2\n3", {1, 2, 3}}));
+                                           Accepted{"\v1\f2\n3", {1, 2, 3}},
+                                           // Runs of one-digit numbers, read four at a time, and
+                                           // what breaks a run: a longer number, another blank.
+                                           Accepted{"1 2 3 4 5 6 7 8 9", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+                                           Accepted{"1 2 3 45 6 7 8 9 0 ", {1, 2, 3, 45, 6, 7, 8, 9, 0}},
+                                           Accepted{"9 9 9\t9 9 9 9 9", {9, 9, 9, 9, 9, 9, 9, 9}},
+                                           Accepted{"1 2 3 4  5 6 7 8", {1, 2, 3, 4, 5, 6, 7, 8}}));
 
 struct Rejected {
   std::string line;
@@ -66,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{"12a", 58, BAD + "97"}, Rejected{"1 x", 58, BAD + "120"},
                       Rejected{"\xc8", 58, BAD + "200"}, Rejected{"\xff", 58, BAD + "255"},
                       Rejected{"1\0"s + "2", 58, BAD + "0"},
+                      // Within a run of one-digit numbers: the bytes next to the digits.
+                      Rejected{"1 2 : 4 5 6 7 8", 58, BAD + "58"},
+                      Rejected{"1 2 3 4 5 6 7 /", 58, BAD + "47"},
+                      Rejected{"1 2 3 4 5 6 7 8 9 9999999999", 64, "stevilo 9999999999 je preveliko"},
                       // The first fault in reading order wins.
                       Rejected{"5 x 99999999999", 58, BAD + "120"},
                       Rejected{"99999999999 x", 64, "stevilo 9999999999 je preveliko"}));
