@@ -2,10 +2,13 @@
 # The reference solver's benchmark, in three parts (all boards from
 # barvotok-gen, uniform random colours, seeds 1, 2, ...):
 #  small  SMALL random boards of 12..20 x 12..20 with 6..10 colours, one file
-#         each: the optimum where `exact` proves it within EXACT_LIMIT seconds,
-#         and the move totals of greedy, lookahead and beam over those boards,
-#         with beam's median and largest time per board; over all boards, beam
-#         against the lower bounds that `exact` proves;
+#         each: the optimum where `exact` proves it within EXACT_LIMIT seconds
+#         (and, with EXACT_LONG set, how many more it proves within that many,
+#         with the slowest named), and the move totals of greedy, lookahead and
+#         beam over those boards, with beam's median and largest time per
+#         board; over all boards, beam at its default width and at each of
+#         BEAM_WIDTHS against the optima where proven and the lower bounds that
+#         `exact` proves elsewhere;
 #  exact  EXACT boards each of 12 x 12 and 14 x 14 with 6 colours: whether
 #         `exact` proves the optimum within 10 s, and its median time;
 #  medium MEDIUM boards of 150..300 x 150..300 with 3..8 colours, uniform and
@@ -17,9 +20,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-small_boards=${SMALL:-40}
+small_boards=${SMALL:-100}
 exact_boards=${EXACT:-5}
-exact_limit=${EXACT_LIMIT:-10}
+exact_limit=${EXACT_LIMIT:-5}
+exact_long=${EXACT_LONG:-}
+beam_widths=${BEAM_WIDTHS:-100 2000}
 medium_boards=${MEDIUM:-6}
 parts=${PARTS:-small exact medium large}
 
@@ -50,6 +55,8 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 small_part() {
   echo "== small: $small_boards boards 12..20 x 12..20, 6..10 colours (exact limit ${exact_limit} s)"
   : > "$work/small.txt"
+  : > "$work/widths.txt"
+  : > "$work/long.txt"
   for seed in $(seq 1 "$small_boards"); do
     board="$work/board.txt"
     "$gen" -n 1 --width 12..20 --height 12..20 --colours 6..10 -s "$seed" -o "$board"
@@ -58,6 +65,14 @@ small_part() {
     read -r lookahead _ _ _ < <(run_solver "$board" lookahead)
     read -r beam bound beam_time _ < <(run_solver "$board" beam)
     echo "$seed $proven $optimum $greedy $lookahead $beam $beam_time $exact_bound $exact_time" >> "$work/small.txt"
+    for width in $beam_widths; do
+      read -r moves _ seconds _ < <(run_solver "$board" beam --beam-width "$width")
+      echo "$width $seed $moves $seconds $exact_bound" >> "$work/widths.txt"
+    done
+    if [ -n "$exact_long" ] && [ "$proven" != 1 ]; then
+      read -r long_moves long_bound long_time long_proven < <(run_solver "$board" exact --time-limit "$exact_long")
+      echo "$seed $long_proven $long_moves $long_bound $long_time" >> "$work/long.txt"
+    fi
   done
   awk '$2 == 1 { n++; o += $3; g += $4; l += $5; b += $6; if ($6 == $3) hit++ }
     { all += $6; bounds += $8; best += $3 }
@@ -73,6 +88,16 @@ small_part() {
     }' "$work/small.txt"
   echo "beam seconds per board: median $(awk '{ print $7 }' "$work/small.txt" | median)," \
     "largest $(awk '{ print $7 }' "$work/small.txt" | sort -g | tail -n 1)"
+  for width in $beam_widths; do
+    awk -v width="$width" '$1 == width { moves += $3; bounds += $5; seconds += $4; n++ }
+      END { printf "beam width %s: %d moves over %d boards, within %.1f%% of the lower bounds, %.2f s per board\n",
+        width, moves, n, 100 * (moves - bounds) / bounds, seconds / n }' "$work/widths.txt"
+  done
+  if [ -s "$work/long.txt" ]; then
+    awk -v limit="$exact_long" '{ n++; proven += $2; if ($2 == 1 && $5 > slowest) { slowest = $5; which = $1 } }
+      END { printf "exact within %s s: %d more of the %d unproven at the first limit (slowest: board %s, %.1f s)\n",
+        limit, proven, n, which, slowest }' "$work/long.txt"
+  fi
 }
 
 exact_part() {

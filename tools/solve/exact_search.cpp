@@ -40,12 +40,12 @@ class AStar {
     if (bound < best) addNode(start, NO_NODE, 0, 0, bound);
     std::uint32_t expansions = 0;
     for (std::int32_t f = bound; f < best; ++f) {
-      auto& bucket = open_[static_cast<std::size_t>(f)];
-      while (!bucket.empty()) {
+      auto& layers = open_[static_cast<std::size_t>(f)];
+      while (std::vector<std::uint32_t>* bucket = deepest(layers)) {
         // Checking the clock costs more than a small expansion.
         if ((++expansions & 63U) == 0 && deadline_.passed()) return stopped(f);
-        const std::uint32_t node = bucket.back();
-        bucket.pop_back();
+        const std::uint32_t node = bucket->back();
+        bucket->pop_back();
         const Node& record = nodes_[node];
         if (record.moves + record.bound != f) continue;  // reached again by a shorter way
         if (record.bound == 0) return found(node);
@@ -98,8 +98,18 @@ class AStar {
   }
 
   void push(std::uint32_t node) {
-    const std::int32_t f = nodes_[node].moves + nodes_[node].bound;
-    open_[static_cast<std::size_t>(f)].push_back(node);
+    const Node& record = nodes_[node];
+    auto& layers = open_[static_cast<std::size_t>(record.moves + record.bound)];
+    const auto moves = static_cast<std::size_t>(record.moves);
+    if (layers.size() <= moves) layers.resize(moves + 1);
+    layers[moves].push_back(node);
+  }
+
+  // Of the open nodes of one f, those with the most moves played: they are
+  // the nearest to an answer, and the first answer found ends the search.
+  static std::vector<std::uint32_t>* deepest(std::vector<std::vector<std::uint32_t>>& layers) {
+    while (!layers.empty() && layers.back().empty()) layers.pop_back();
+    return layers.empty() ? nullptr : &layers.back();
   }
 
   // An open-addressing table of node numbers keyed by their states.
@@ -152,9 +162,10 @@ class AStar {
   std::size_t nodeLimit_;
   ExactOutcome outcome_;
   std::vector<Node> nodes_;
-  std::vector<BlobWord> states_;                  // words_ per node
-  std::vector<std::uint32_t> table_;              // a power of two in size
-  std::vector<std::vector<std::uint32_t>> open_;  // the open nodes by moves + bound
+  std::vector<BlobWord> states_;      // words_ per node
+  std::vector<std::uint32_t> table_;  // a power of two in size
+  // The open nodes by moves + bound, then by moves.
+  std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;
   std::vector<BlobWord> child_;
 };

@@ -10,7 +10,8 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b)
       blobsOfColour_(static_cast<std::size_t>(b) + 1, 0),
       left_(static_cast<std::size_t>(b) + 1, 0),
       colourMet_(static_cast<std::size_t>(b) + 1, 0),
-      seen_(static_cast<std::size_t>(graph.blobCount()), 0) {
+      seen_(static_cast<std::size_t>(graph.blobCount()), 0),
+      played_(static_cast<std::size_t>(b) + 1, 0) {
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     ++blobsOfColour_[static_cast<std::size_t>(graph.colour(blob))];
   }
@@ -47,7 +48,7 @@ std::int32_t StateProbe::clearableColour(std::span<const BlobWord> flooded) {
   return 0;
 }
 
-std::int32_t StateProbe::lowerBound(std::span<const BlobWord> flooded) {
+std::int32_t StateProbe::distanceBound(std::span<const BlobWord> flooded) {
   // The walk marks what it has reached on a copy of the region's bits.
   reached_.assign(flooded.begin(), flooded.end());
   queue_.clear();
@@ -84,4 +85,58 @@ std::int32_t StateProbe::lowerBound(std::span<const BlobWord> flooded) {
     }
   }
   return std::max(bound, farColours);
+}
+
+std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
+  ++round_;
+  left_ = blobsOfColour_;
+  forEachBlob(flooded, [&](std::int32_t blob) { --left_[static_cast<std::size_t>(graph_.colour(blob))]; });
+  unreached_ = left_;
+  std::int32_t remaining = 0;
+  for (std::int32_t colour = 1; colour <= b_; ++colour)
+    remaining += left_[static_cast<std::size_t>(colour)] > 0;
+  reached_.assign(flooded.begin(), flooded.end());
+  queue_.clear();
+  const auto reachFrom = [this](std::int32_t blob) {
+    for (const std::int32_t neighbour : graph_.neighbours(blob)) {
+      if (hasBlob(reached_, neighbour)) continue;
+      addBlob(reached_, neighbour);
+      --unreached_[static_cast<std::size_t>(graph_.colour(neighbour))];
+      queue_.push_back(neighbour);
+    }
+  };
+  forEachBlob(flooded, reachFrom);
+  pending_.swap(queue_);
+  std::int32_t bound = 0;
+  while (remaining > 1) {
+    std::int32_t playedNow = 0;
+    for (std::int32_t colour = 1; colour <= b_; ++colour) {
+      const auto at = static_cast<std::size_t>(colour);
+      if (left_[at] > 0 && unreached_[at] == 0 && played_[at] != round_) {
+        played_[at] = round_;
+        ++playedNow;
+      }
+    }
+    queue_.clear();
+    if (playedNow > 0) {
+      // The colours played reach on through their own blobs only.
+      bound += playedNow;
+      remaining -= playedNow;
+      kept_.clear();
+      for (const std::int32_t blob : pending_) {
+        if (played_[static_cast<std::size_t>(graph_.colour(blob))] == round_) {
+          reachFrom(blob);
+        } else {
+          kept_.push_back(blob);
+        }
+      }
+      pending_.swap(kept_);
+      pending_.insert(pending_.end(), queue_.begin(), queue_.end());
+    } else {
+      ++bound;
+      for (const std::int32_t blob : pending_) reachFrom(blob);
+      pending_.swap(queue_);
+    }
+  }
+  return bound + remaining;
 }
