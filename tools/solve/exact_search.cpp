@@ -70,7 +70,9 @@ class AStar {
     const std::int32_t clearable = probe_.clearableColour(scratch_);
     child_.resize(words_);
     for (std::int32_t colour = 1; colour <= b_; ++colour) {
-      if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable)) continue;
+      if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
+          probe_.isDeferrable(scratch_, colour))
+        continue;
       std::copy(scratch_.begin(), scratch_.end(), child_.begin());
       for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child_, blob);
       const std::uint32_t seen = find(child_);

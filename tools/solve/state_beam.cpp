@@ -65,7 +65,9 @@ class StateBeam {
       probe_.collectMoves(flooded);
       const std::int32_t clearable = probe_.clearableColour(flooded);
       for (std::int32_t colour = 1; colour <= b_; ++colour) {
-        if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable)) continue;
+        if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
+            probe_.isDeferrable(flooded, colour))
+          continue;
         const auto at = static_cast<std::int32_t>(parent);
         const std::int64_t area = areas_[parent] + probe_.gain(colour);
         if (area == totalCells_) return Step{at, colour};

@@ -25,7 +25,7 @@ bool StateProbe::firstVisit(std::int32_t blob) {
 }
 
 void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
-  ++round_;
+  frontierRound_ = ++round_;
   for (auto& blobs : waiting_) blobs.clear();
   std::fill(gain_.begin(), gain_.end(), 0);
   forEachBlob(flooded, [&](std::int32_t blob) {
@@ -46,6 +46,19 @@ std::int32_t StateProbe::clearableColour(std::span<const BlobWord> flooded) {
     if (left_[at] > 0 && static_cast<std::size_t>(left_[at]) == waiting_[at].size()) return colour;
   }
   return 0;
+}
+
+bool StateProbe::isDeferrable(std::span<const BlobWord> flooded, std::int32_t colour) const {
+  const auto at = static_cast<std::size_t>(colour);
+  if (static_cast<std::size_t>(left_[at]) == waiting_[at].size()) return false;  // it finishes its colour
+  for (const std::int32_t blob : waiting_[at]) {
+    for (const std::int32_t neighbour : graph_.neighbours(blob)) {
+      // The frontier is what collectMoves reached in its round.
+      if (!hasBlob(flooded, neighbour) && seen_[static_cast<std::size_t>(neighbour)] != frontierRound_)
+        return false;
+    }
+  }
+  return true;
 }
 
 std::int32_t StateProbe::distanceBound(std::span<const BlobWord> flooded) {
@@ -89,12 +102,13 @@ std::int32_t StateProbe::distanceBound(std::span<const BlobWord> flooded) {
 
 std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
   ++round_;
-  left_ = blobsOfColour_;
-  forEachBlob(flooded, [&](std::int32_t blob) { --left_[static_cast<std::size_t>(graph_.colour(blob))]; });
-  unreached_ = left_;
+  remaining_ = blobsOfColour_;
+  forEachBlob(flooded,
+              [&](std::int32_t blob) { --remaining_[static_cast<std::size_t>(graph_.colour(blob))]; });
+  unreached_ = remaining_;
   std::int32_t remaining = 0;
   for (std::int32_t colour = 1; colour <= b_; ++colour)
-    remaining += left_[static_cast<std::size_t>(colour)] > 0;
+    remaining += remaining_[static_cast<std::size_t>(colour)] > 0;
   reached_.assign(flooded.begin(), flooded.end());
   queue_.clear();
   const auto reachFrom = [this](std::int32_t blob) {
@@ -112,7 +126,7 @@ std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
     std::int32_t playedNow = 0;
     for (std::int32_t colour = 1; colour <= b_; ++colour) {
       const auto at = static_cast<std::size_t>(colour);
-      if (left_[at] > 0 && unreached_[at] == 0 && played_[at] != round_) {
+      if (remaining_[at] > 0 && unreached_[at] == 0 && played_[at] != round_) {
         played_[at] = round_;
         ++playedNow;
       }

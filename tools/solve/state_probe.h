@@ -27,6 +27,14 @@ class StateProbe {
   // played anyway.
   std::int32_t clearableColour(std::span<const BlobWord> flooded);
 
+  // After both calls above: whether the move of `colour` is never needed. It
+  // finishes no colour (a blob of its colour lies beyond the frontier) and
+  // opens nothing (every neighbour of the blobs it floods is flooded or on
+  // the frontier already), so it changes no later move until the move of its
+  // colour that every answer still needs, which floods the same blobs: an
+  // answer without it is a move shorter, and a shortest answer never plays it.
+  bool isDeferrable(std::span<const BlobWord> flooded, std::int32_t colour) const;
+
   // At least this many moves still flood the grid; it drops by at most one
   // per move. The colour rounds below: on random boards never below the
   // distance bound and often above it, at about the cost of one of them.
@@ -55,6 +63,7 @@ class StateProbe {
   std::vector<std::int64_t> gain_;                  // indexed by colour
   std::vector<std::int32_t> blobsOfColour_;         // indexed by colour
   std::vector<std::int32_t> left_;                  // unflooded blobs, indexed by colour
+  std::vector<std::int32_t> remaining_;             // the same, for colourRoundsBound
   std::vector<std::int32_t> colourMet_;             // the round in which a colour was met
   std::vector<std::int32_t> seen_;                  // the round in which a blob was reached
   std::vector<BlobWord> reached_;
@@ -65,6 +74,7 @@ class StateProbe {
   std::vector<std::int32_t> kept_;
   std::vector<std::int32_t> played_;  // the round in which a colour was played, indexed by colour
   std::int32_t round_ = 0;
+  std::int32_t frontierRound_ = 0;  // the round of the last collectMoves: seen_ marks its frontier
 
   bool firstVisit(std::int32_t blob);
 };
