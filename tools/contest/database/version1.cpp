@@ -102,6 +102,12 @@ Connection convertedVersion1(const Connection& old) {
 
 void convertVersion1InPlace(const Connection& connection) {
   connection.inTransaction("BEGIN IMMEDIATE", [&] {
+    // Another judge that found the same file may have converted it while
+    // this one waited for the file.
+    if (connection.number("PRAGMA user_version") == RESULTS_SCHEMA_VERSION) {
+      proveResultsDatabase(connection);
+      return;
+    }
     const Connection converted = convertedVersion1(connection);
     for (auto table = std::rbegin(TABLES); table != std::rend(TABLES); ++table) {
       connection.execute("DROP TABLE " + std::string(*table));

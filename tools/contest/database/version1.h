@@ -15,5 +15,6 @@ Connection convertedVersion1(const Connection& old);
 
 // Converts the file open on `connection`, of the first version, in one
 // transaction: it holds the same verdicts in this version's schema after,
-// or is left as it was.
+// or is left as it was. A file that another judge converted meanwhile is
+// proved as it is.
 void convertVersion1InPlace(const Connection& connection);

@@ -32,6 +32,17 @@ check "judged again: converted, nothing judged anew" \
 check "judged again: no complaint" test ! -s err.txt
 check "judged again: now of this version" test "$(sqlite3 results-v1.db 'PRAGMA user_version')" = 2
 check "judged again: the same standings" standings_as_stored results-v1.db
+# Two judges that find the same file of the first version: one converts it,
+# the other waits and finds it converted.
+cp "$stored/results-v1.db" twice.db
+"$contest" judge input.txt subs -d twice.db >first.txt 2>&1 &
+first=$!
+"$contest" judge input.txt subs -d twice.db >second.txt 2>&1
+second_status=$?
+wait $first
+check "two judges at once: both convert or find it converted" test $? -eq 0 -a $second_status -eq 0
+check "two judges at once: the same standings" standings_as_stored twice.db
+
 reports_are_the_evaluators() {
   local file
   for file in subs/*; do
