@@ -7,6 +7,7 @@
 #include "common/escaped_bytes.h"
 #include "common/tool_error.h"
 #include "contest/database/file_header.h"
+#include "contest/database/schema.h"
 #include "contest/database/self_check.h"
 #include "contest/database/verdict_rows.h"
 #include "contest/database/version1.h"
@@ -54,9 +55,10 @@ Connection openFile(const std::string& path, ResultsFileKind kind, bool shared,
 Connection openChecked(const std::string& path, bool shared, std::optional<FileStatus>& immutableFile) {
   const ResultsFileKind kind = inspectResultsFile(path);
   Connection file = openFile(path, kind, shared, immutableFile);
-  // The transaction ends when the file is closed.
+  // The transaction ends when the file is closed. The version is read in it,
+  // as a judge may have converted the file since its header was read.
   file.execute("BEGIN");
-  if (kind == ResultsFileKind::Version1) return convertedVersion1(file);
+  if (file.number("PRAGMA user_version") == RESULTS_SCHEMA_VERSION_1) return convertedVersion1(file);
   proveResultsDatabase(file);
   return file;
 }
