@@ -16,6 +16,15 @@ check "gen --help prints usage" grep -q '^Usage: barvotok-gen' help.txt
 "$solve" -h >help.txt 2>err.txt; status=$?
 check "solve -h exits 0 and prints usage" test $status -eq 0 -a "$(head -c 22 help.txt)" = "Usage: barvotok-solve "
 
+# Help and version that cannot be written fail, as the GNU tools' do.
+for tool in "$gen" "$solve" "$visualise" "$contest" "$contest judge" "$contest standings"; do
+  for option in --help --version; do
+    $tool $option >/dev/full 2>err.txt
+    check "${tool##*/} $option onto a full device fails" test $? -eq 1 -a \
+      "$(cat err.txt)" = "$(basename "${tool%% *}")${tool#"${tool%% *}"}: write error: No space left on device"
+  done
+done
+
 # Every tool lists its exit statuses one way, 1 for a file, 2 for the command line.
 for tool in "$gen" "$solve" "$visualise" "$contest judge" "$contest standings"; do
   $tool --help >help.txt

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <iostream>
 #include <new>
 #include <string>
@@ -21,13 +23,23 @@
 // way (SIGXFSZ is ignored).
 // The arguments come after the program's name (or a command's, for a tool
 // with commands).
+// Standard output must take everything it was given: a full disk or a
+// closed pipe fails the run, as it does for the GNU tools.
+// The failed write's errno stays: nothing between it and here sets another.
+inline int checkedStandardOutput(std::string_view tool, int status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  std::cerr << tool << ": write error: " << std::strerror(errno != 0 ? errno : EIO) << "\n";
+  return 1;
+}
+
 template <typename Options, typename Parse, typename Body>
 int runTool(std::string_view tool, std::string_view help, const std::vector<std::string>& arguments,
             Parse parse, Body body) {
   std::ios::sync_with_stdio(false);
   if (asksForVersion(arguments)) {
     std::cout << versionLine(tool);
-    return 0;
+    return checkedStandardOutput(tool, 0);
   }
   Options options;
   try {
@@ -38,11 +50,11 @@ int runTool(std::string_view tool, std::string_view help, const std::vector<std:
   }
   if (options.help) {
     std::cout << help;
-    return 0;
+    return checkedStandardOutput(tool, 0);
   }
   std::signal(SIGXFSZ, SIG_IGN);
   try {
-    return body(options);
+    return checkedStandardOutput(tool, body(options));
   } catch (const ToolError& error) {
     std::cerr << tool << ": " << error.message << "\n";
     return 1;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/tool_frame.h"
 #include "common/tool_version.h"
 #include "contest/judge/command.h"
 #include "contest/standings/command.h"
@@ -55,11 +56,11 @@ int main(int argc, char** argv) {
   }
   if (arguments[0] == "--version") {
     std::cout << versionLine(TOOL);
-    return 0;
+    return checkedStandardOutput(TOOL, 0);
   }
   if (arguments[0] == "-h" || arguments[0] == "--help") {
     std::cout << usage();
-    return 0;
+    return checkedStandardOutput(TOOL, 0);
   }
   std::cerr << TOOL << ": unknown command " << quotedArgument(arguments[0]) << "\n" << usage();
   return 2;
