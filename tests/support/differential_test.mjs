@@ -24,10 +24,13 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "barvotok-differential-"))
 async function otherEvaluator() {
   if (other.endsWith(".exe")) {
     return (args, report) => {
-      // The evaluator exits 0 or 1; any other status is Wine failing to run
-      // it at all (seen on a loaded machine), so that run is tried again.
+      // The evaluator exits 0 or 1 and always leaves its report; any other
+      // status, or no report, is Wine failing to run it at all (seen on a
+      // loaded machine and in a prefix still settling), so that run is tried
+      // again. The report must then be there and agree.
       let status;
-      for (let attempt = 0; attempt < 3 && status !== 0 && status !== 1; attempt++) {
+      const ran = () => (status === 0 || status === 1) && fs.existsSync(report);
+      for (let attempt = 0; attempt < 3 && !ran(); attempt++) {
         status = spawnSync("wine", [other, ...args], { stdio: "ignore" }).status;
       }
       const bytes = fs.readFileSync(report).toString("latin1");
