@@ -101,7 +101,8 @@ class AStar {
 
   void push(std::uint32_t node) {
     const Node& record = nodes_[node];
-    auto& layers = open_[static_cast<std::size_t>(record.moves + record.bound)];
+    const std::int32_t f = record.moves + record.bound;
+    auto& layers = open_[static_cast<std::size_t>(f)];
     const auto moves = static_cast<std::size_t>(record.moves);
     if (layers.size() <= moves) layers.resize(moves + 1);
     layers[moves].push_back(node);

@@ -107,8 +107,9 @@ std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
               [&](std::int32_t blob) { --remaining_[static_cast<std::size_t>(graph_.colour(blob))]; });
   unreached_ = remaining_;
   std::int32_t remaining = 0;
-  for (std::int32_t colour = 1; colour <= b_; ++colour)
-    remaining += remaining_[static_cast<std::size_t>(colour)] > 0;
+  for (std::int32_t colour = 1; colour <= b_; ++colour) {
+    if (remaining_[static_cast<std::size_t>(colour)] > 0) ++remaining;
+  }
   reached_.assign(flooded.begin(), flooded.end());
   queue_.clear();
   const auto reachFrom = [this](std::int32_t blob) {
