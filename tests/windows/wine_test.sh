@@ -58,8 +58,11 @@ same_text() {  # same_text NATIVE_FILE WINDOWS_FILE
     process.exit(same ? 0 : 1);' "$1" "$2"
 }
 
-# The cases that set a POSIX file-size limit, whose signal Windows lacks.
-posix_only=(report_hits_file_size_limit_at_default_signal)
+# The cases that set a POSIX file-size limit: Windows has no such limit,
+# and Wine's rendering of it under one differs from run to run (the file
+# left as the report, in about one fresh-prefix run in three), so they are
+# the native build's golden cases alone.
+posix_only=(report_hits_file_size_limit report_hits_file_size_limit_at_default_signal)
 
 # What stands as the report where none was written: nothing, or the same bytes.
 same_left() {  # same_left NATIVE_FILE WINDOWS_FILE
