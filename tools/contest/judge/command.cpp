@@ -103,10 +103,12 @@ class JudgeRun {
       doneFiles.insert(doneFiles.end(), content.files.begin(), content.files.end());
     }
     results->recordSubmissions(testSetHash, recordsOf(doneFiles));
-    for (const PendingContent& content : done) {
-      if (options_.reportsFolder.empty()) break;
-      if (const auto stored = results->storedVerdict(testSetHash, content.hash))
-        writeReports(options_.reportsFolder, content.files, reportOf(stored->outcome), guard_);
+    // A stored verdict is read and its report rendered only for --reports.
+    if (!options_.reportsFolder.empty()) {
+      for (const PendingContent& content : done) {
+        if (const auto stored = results->storedVerdict(testSetHash, content.hash))
+          writeReports(options_.reportsFolder, content.files, reportOf(stored->outcome), guard_);
+      }
     }
     return judge(shared, pending, *results, testSetHash, static_cast<std::int64_t>(done.size()));
   }

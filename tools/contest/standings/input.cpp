@@ -22,8 +22,8 @@ StandingsSubmission judgeReference(const TestSet& testSet, const std::string& pa
   ToolInput file(path);
   const VerdictRecord record = judgedVerdict(
       [&](SectionObserver& observer) { return evaluateSubmission(testSet, file.stream(), &observer); });
-  const std::size_t messageLength =
-      record.outcome.failure() != nullptr ? record.outcome.failure()->message.size() : 0;
+  const EAssertion* failure = record.outcome.failure();
+  const std::size_t messageLength = failure != nullptr ? failure->message.size() : 0;
   StandingsSubmission reference =
       standingsSubmission(path, record.contestant, record.outcome, messageLength, testSet.size());
   if (!record.outcome.passed()) {
