@@ -15,6 +15,7 @@ struct Node {
   std::int32_t move;
   std::int32_t moves;  // from the start to this state
   std::int32_t bound;  // the lower bound on the moves still needed
+  bool forced;         // the move was the parent's only one
 };
 
 class AStar {
@@ -37,7 +38,7 @@ class AStar {
     // added while one is being emptied.
     open_.resize(static_cast<std::size_t>(std::max(best, 0)));
     outcome_.lowerBound = std::min(bound, best);
-    if (bound < best) addNode(start, NO_NODE, 0, 0, bound);
+    if (bound < best) addNode(start, {NO_NODE, 0, 0, bound, false});
     std::uint32_t expansions = 0;
     for (std::int32_t f = bound; f < best; ++f) {
       auto& layers = open_[static_cast<std::size_t>(f)];
@@ -65,35 +66,44 @@ class AStar {
   // False when the memory is spent.
   bool expand(std::uint32_t node, std::int32_t best) {
     scratch_.assign(state(node).begin(), state(node).end());
-    const std::int32_t moves = nodes_[node].moves + 1;
+    const Node record = nodes_[node];
+    const std::int32_t moves = record.moves + 1;
     probe_.collectMoves(scratch_);
-    const std::int32_t clearable = probe_.clearableColour(scratch_);
+    const std::int32_t clearable = probe_.clearableColour();
+    // Of two moves in a row that commute, only the order that plays the
+    // smaller colour first is searched. The other order is searched from the
+    // parent, unless the move here was the only one tried there; and no move
+    // is dropped where only one is tried here.
+    const bool ordered = record.parent != NO_NODE && !record.forced && clearable == 0;
+    if (ordered) parent_.assign(state(record.parent).begin(), state(record.parent).end());
     child_.resize(words_);
     for (std::int32_t colour = 1; colour <= b_; ++colour) {
       if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
           probe_.isDeferrable(scratch_, colour))
         continue;
+      if (ordered && colour < record.move && probe_.commutes(parent_, scratch_, colour, record.move))
+        continue;
       std::copy(scratch_.begin(), scratch_.end(), child_.begin());
       for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child_, blob);
       const std::uint32_t seen = find(child_);
       if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
-      const std::int32_t bound = seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBound(child_);
+      const std::int32_t bound =
+          seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child_, colour);
       if (moves + bound >= best) continue;
       if (seen != NO_NODE) {
-        nodes_[seen] = {node, colour, moves, bound};
+        nodes_[seen] = {node, colour, moves, bound, clearable != 0};
         push(seen);
       } else {
         if (nodes_.size() >= nodeLimit_) return false;
-        addNode(child_, node, colour, moves, bound);
+        addNode(child_, {node, colour, moves, bound, clearable != 0});
       }
     }
     return true;
   }
 
-  void addNode(std::span<const BlobWord> flooded, std::uint32_t parent, std::int32_t move, std::int32_t moves,
-               std::int32_t bound) {
+  void addNode(std::span<const BlobWord> flooded, const Node& record) {
     const auto node = static_cast<std::uint32_t>(nodes_.size());
-    nodes_.push_back({parent, move, moves, bound});
+    nodes_.push_back(record);
     states_.insert(states_.end(), flooded.begin(), flooded.end());
     insert(node);
     push(node);
@@ -170,6 +180,7 @@ class AStar {
   // The open nodes by moves + bound, then by moves.
   std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;
+  std::vector<BlobWord> parent_;  // the state of the node's parent
   std::vector<BlobWord> child_;
 };
 

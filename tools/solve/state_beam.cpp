@@ -63,7 +63,7 @@ class StateBeam {
     for (std::size_t parent = 0; parent < areas_.size(); ++parent) {
       const auto flooded = state(states_, parent);
       probe_.collectMoves(flooded);
-      const std::int32_t clearable = probe_.clearableColour(flooded);
+      const std::int32_t clearable = probe_.clearableColour();
       for (std::int32_t colour = 1; colour <= b_; ++colour) {
         if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
             probe_.isDeferrable(flooded, colour))
@@ -72,7 +72,8 @@ class StateBeam {
         const std::int64_t area = areas_[parent] + probe_.gain(colour);
         if (area == totalCells_) return Step{at, colour};
         if (!addChild(flooded, probe_.waiting(colour))) continue;
-        const std::int32_t bound = ranked ? probe_.lowerBound(state(children_, candidates_.size())) : 0;
+        const std::int32_t bound =
+            ranked ? probe_.lowerBoundAfter(state(children_, candidates_.size()), colour) : 0;
         candidates_.push_back({bound, area, at, colour});
       }
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b)
+StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maskedWords)
     : graph_(graph),
       b_(b),
       waiting_(static_cast<std::size_t>(b) + 1),
@@ -11,9 +11,23 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b)
       left_(static_cast<std::size_t>(b) + 1, 0),
       colourMet_(static_cast<std::size_t>(b) + 1, 0),
       seen_(static_cast<std::size_t>(graph.blobCount()), 0),
-      played_(static_cast<std::size_t>(b) + 1, 0) {
+      played_(static_cast<std::size_t>(b) + 1, 0),
+      words_(blobWords(graph.blobCount())),
+      visited_(words_),
+      pending_(words_),
+      next_(words_),
+      expanding_(words_),
+      frontier_(words_) {
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     ++blobsOfColour_[static_cast<std::size_t>(graph.colour(blob))];
+  }
+  if (words_ <= maskedWords) {
+    neighbourMasks_.assign(static_cast<std::size_t>(graph.blobCount()) * words_, 0);
+    for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
+      const std::span<BlobWord> mask =
+          std::span<BlobWord>(neighbourMasks_).subspan(static_cast<std::size_t>(blob) * words_, words_);
+      for (const std::int32_t neighbour : graph.neighbours(blob)) addBlob(mask, neighbour);
+    }
   }
 }
 
@@ -28,19 +42,21 @@ void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
   frontierRound_ = ++round_;
   for (auto& blobs : waiting_) blobs.clear();
   std::fill(gain_.begin(), gain_.end(), 0);
+  std::fill(frontier_.begin(), frontier_.end(), 0);
+  left_ = blobsOfColour_;
   forEachBlob(flooded, [&](std::int32_t blob) {
+    --left_[static_cast<std::size_t>(graph_.colour(blob))];
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
       if (hasBlob(flooded, neighbour) || !firstVisit(neighbour)) continue;
       const auto colour = static_cast<std::size_t>(graph_.colour(neighbour));
       waiting_[colour].push_back(neighbour);
       gain_[colour] += graph_.size(neighbour);
+      addBlob(frontier_, neighbour);
     }
   });
 }
 
-std::int32_t StateProbe::clearableColour(std::span<const BlobWord> flooded) {
-  left_ = blobsOfColour_;
-  forEachBlob(flooded, [&](std::int32_t blob) { --left_[static_cast<std::size_t>(graph_.colour(blob))]; });
+std::int32_t StateProbe::clearableColour() const {
   for (std::int32_t colour = 1; colour <= b_; ++colour) {
     const auto at = static_cast<std::size_t>(colour);
     if (left_[at] > 0 && static_cast<std::size_t>(left_[at]) == waiting_[at].size()) return colour;
@@ -57,6 +73,22 @@ bool StateProbe::isDeferrable(std::span<const BlobWord> flooded, std::int32_t co
       if (!hasBlob(flooded, neighbour) && seen_[static_cast<std::size_t>(neighbour)] != frontierRound_)
         return false;
     }
+  }
+  return true;
+}
+
+bool StateProbe::commutes(std::span<const BlobWord> parent, std::span<const BlobWord> flooded,
+                          std::int32_t colour, std::int32_t previous) const {
+  for (const std::int32_t blob : waiting(colour)) {
+    bool touchesParent = false;
+    for (const std::int32_t neighbour : graph_.neighbours(blob)) {
+      if (hasBlob(parent, neighbour)) {
+        touchesParent = true;
+      } else if (graph_.colour(neighbour) == previous && !hasBlob(flooded, neighbour)) {
+        return false;
+      }
+    }
+    if (!touchesParent) return false;
   }
   return true;
 }
@@ -100,58 +132,87 @@ std::int32_t StateProbe::distanceBound(std::span<const BlobWord> flooded) {
   return std::max(bound, farColours);
 }
 
-std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
-  ++round_;
-  remaining_ = blobsOfColour_;
-  forEachBlob(flooded,
-              [&](std::int32_t blob) { --remaining_[static_cast<std::size_t>(graph_.colour(blob))]; });
-  unreached_ = remaining_;
-  std::int32_t remaining = 0;
-  for (std::int32_t colour = 1; colour <= b_; ++colour) {
-    if (remaining_[static_cast<std::size_t>(colour)] > 0) ++remaining;
+void StateProbe::addNeighbours(std::int32_t blob, std::span<BlobWord> into) const {
+  if (neighbourMasks_.empty()) {
+    for (const std::int32_t neighbour : graph_.neighbours(blob)) addBlob(into, neighbour);
+    return;
   }
-  reached_.assign(flooded.begin(), flooded.end());
-  queue_.clear();
-  const auto reachFrom = [this](std::int32_t blob) {
-    for (const std::int32_t neighbour : graph_.neighbours(blob)) {
-      if (hasBlob(reached_, neighbour)) continue;
-      addBlob(reached_, neighbour);
-      --unreached_[static_cast<std::size_t>(graph_.colour(neighbour))];
-      queue_.push_back(neighbour);
-    }
+  const BlobWord* mask = &neighbourMasks_[static_cast<std::size_t>(blob) * words_];
+  for (std::size_t word = 0; word < words_; ++word) into[word] |= mask[word];
+}
+
+void StateProbe::addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const {
+  forEachBlob(from, [&](std::int32_t blob) { addNeighbours(blob, into); });
+}
+
+std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
+  unreached_ = blobsOfColour_;
+  forEachBlob(flooded,
+              [&](std::int32_t blob) { --unreached_[static_cast<std::size_t>(graph_.colour(blob))]; });
+  std::fill(next_.begin(), next_.end(), 0);
+  addNeighbours(flooded, next_);
+  return countRounds(flooded);
+}
+
+std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour) {
+  // The child's frontier is the parent's, less the blobs just flooded, and
+  // their neighbours; its unflooded blobs are the parent's less those.
+  unreached_ = left_;
+  const std::span<const std::int32_t> flooding = waiting(colour);
+  unreached_[static_cast<std::size_t>(colour)] -= static_cast<std::int32_t>(flooding.size());
+  std::copy(frontier_.begin(), frontier_.end(), next_.begin());
+  for (const std::int32_t blob : flooding) addNeighbours(blob, next_);
+  return countRounds(child);
+}
+
+std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded) {
+  ++round_;
+  live_.clear();
+  for (std::int32_t colour = 1; colour <= b_; ++colour) {
+    if (unreached_[static_cast<std::size_t>(colour)] > 0) live_.push_back(colour);
+  }
+  for (std::size_t word = 0; word < words_; ++word) {
+    next_[word] &= ~flooded[word];
+    visited_[word] = flooded[word] | next_[word];
+    pending_[word] = next_[word];
+  }
+  // Blobs reached, by colour, in the round that reached them.
+  const auto countReached = [this] {
+    forEachBlob(next_,
+                [&](std::int32_t blob) { --unreached_[static_cast<std::size_t>(graph_.colour(blob))]; });
   };
-  forEachBlob(flooded, reachFrom);
-  pending_.swap(queue_);
+  countReached();
   std::int32_t bound = 0;
-  while (remaining > 1) {
-    std::int32_t playedNow = 0;
-    for (std::int32_t colour = 1; colour <= b_; ++colour) {
+  while (live_.size() > 1) {
+    const std::size_t before = live_.size();
+    std::erase_if(live_, [this](std::int32_t colour) {
       const auto at = static_cast<std::size_t>(colour);
-      if (remaining_[at] > 0 && unreached_[at] == 0 && played_[at] != round_) {
-        played_[at] = round_;
-        ++playedNow;
-      }
-    }
-    queue_.clear();
+      if (unreached_[at] != 0) return false;
+      played_[at] = round_;
+      return true;
+    });
+    const auto playedNow = static_cast<std::int32_t>(before - live_.size());
+    std::fill(next_.begin(), next_.end(), 0);
     if (playedNow > 0) {
       // The colours played reach on through their own blobs only.
       bound += playedNow;
-      remaining -= playedNow;
-      kept_.clear();
-      for (const std::int32_t blob : pending_) {
-        if (played_[static_cast<std::size_t>(graph_.colour(blob))] == round_) {
-          reachFrom(blob);
-        } else {
-          kept_.push_back(blob);
-        }
-      }
-      pending_.swap(kept_);
-      pending_.insert(pending_.end(), queue_.begin(), queue_.end());
+      std::fill(expanding_.begin(), expanding_.end(), 0);
+      forEachBlob(pending_, [&](std::int32_t blob) {
+        if (played_[static_cast<std::size_t>(graph_.colour(blob))] == round_) addBlob(expanding_, blob);
+      });
+      for (std::size_t word = 0; word < words_; ++word) pending_[word] &= ~expanding_[word];
+      addNeighbours(expanding_, next_);
     } else {
       ++bound;
-      for (const std::int32_t blob : pending_) reachFrom(blob);
-      pending_.swap(queue_);
+      addNeighbours(pending_, next_);
+      std::fill(pending_.begin(), pending_.end(), 0);
     }
+    for (std::size_t word = 0; word < words_; ++word) {
+      next_[word] &= ~visited_[word];
+      visited_[word] |= next_[word];
+      pending_[word] |= next_[word];
+    }
+    countReached();
   }
-  return bound + remaining;
+  return bound + static_cast<std::int32_t>(live_.size());
 }

@@ -13,7 +13,10 @@
 // blobs and their edges (the bound: every blob and edge).
 class StateProbe {
  public:
-  StateProbe(const BlobGraph& graph, std::int32_t b);
+  // On a graph of at most 64 * maskedWords blobs a blob's neighbours are
+  // kept as a bit set as well (tests ask for 0 to try the other way).
+  static constexpr std::size_t MASKED_WORDS = 16;
+  StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maskedWords = MASKED_WORDS);
 
   // The unflooded blobs that touch the region, filed by colour; afterwards
   // waiting(colour) and gain(colour) describe the move of that colour.
@@ -25,7 +28,7 @@ class StateProbe {
   // A colour whose every unflooded blob touches the region, or 0. Playing it
   // first never costs a move: the region only grows, and that colour is
   // played anyway.
-  std::int32_t clearableColour(std::span<const BlobWord> flooded);
+  std::int32_t clearableColour() const;
 
   // After both calls above: whether the move of `colour` is never needed. It
   // finishes no colour (a blob of its colour lies beyond the frontier) and
@@ -35,10 +38,24 @@ class StateProbe {
   // answer without it is a move shorter, and a shortest answer never plays it.
   bool isDeferrable(std::span<const BlobWord> flooded, std::int32_t colour) const;
 
+  // After collectMoves on the region `flooded`, reached from `parent` by the
+  // move of `previous`: whether the move of `colour` here and that move
+  // commute. They do when it floods no more than it would have at `parent`
+  // (each of its blobs touches `parent`) and opens no blob of `previous`'s
+  // colour beyond `flooded`: then playing it first at `parent` floods the
+  // same blobs, then `previous` the same, and the two orders reach one region.
+  bool commutes(std::span<const BlobWord> parent, std::span<const BlobWord> flooded, std::int32_t colour,
+                std::int32_t previous) const;
+
   // At least this many moves still flood the grid; it drops by at most one
   // per move. The colour rounds below: on random boards never below the
   // distance bound and often above it, at about the cost of one of them.
   std::int32_t lowerBound(std::span<const BlobWord> flooded) { return colourRoundsBound(flooded); }
+  // The same of `child`, reached by the move of `colour` from the region of
+  // the last collectMoves; cheaper, as it starts from that region's frontier.
+  std::int32_t lowerBoundAfter(std::span<const BlobWord> child, std::int32_t colour) {
+    return colourRoundsBoundAfter(child, colour);
+  }
 
   // With d the distance (in blob steps) from the region to an unflooded
   // blob, it takes d moves to flood it, and after k - 1 moves every blob at
@@ -55,6 +72,9 @@ class StateProbe {
   // real move floods). Once at most one colour is left, it adds that one.
   // It never overestimates (a brute-force test holds it to that).
   std::int32_t colourRoundsBound(std::span<const BlobWord> flooded);
+  // The same bound of `child`, the region after the move of `colour` from
+  // the one of the last collectMoves, without walking the whole region.
+  std::int32_t colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour);
 
  private:
   const BlobGraph& graph_;
@@ -63,18 +83,31 @@ class StateProbe {
   std::vector<std::int64_t> gain_;                  // indexed by colour
   std::vector<std::int32_t> blobsOfColour_;         // indexed by colour
   std::vector<std::int32_t> left_;                  // unflooded blobs, indexed by colour
-  std::vector<std::int32_t> remaining_;             // the same, for colourRoundsBound
   std::vector<std::int32_t> colourMet_;             // the round in which a colour was met
   std::vector<std::int32_t> seen_;                  // the round in which a blob was reached
   std::vector<BlobWord> reached_;
   std::vector<std::int32_t> queue_;
   std::vector<std::int32_t> layerEnd_;
+  std::vector<std::int32_t> played_;     // the round in which a colour was played, indexed by colour
   std::vector<std::int32_t> unreached_;  // unflooded blobs not reached yet, indexed by colour
-  std::vector<std::int32_t> pending_;    // reached blobs whose neighbours are not reached yet
-  std::vector<std::int32_t> kept_;
-  std::vector<std::int32_t> played_;  // the round in which a colour was played, indexed by colour
+  std::vector<std::int32_t> live_;       // the colours not played yet
+  // The colour rounds walk on bit sets: on a small graph a blob's neighbours
+  // are a mask too, so reaching on costs a few words a blob, not an edge each.
+  std::size_t words_;
+  std::vector<BlobWord> neighbourMasks_;  // words_ per blob; empty on a large graph
+  std::vector<BlobWord> visited_;         // flooded or reached
+  std::vector<BlobWord> pending_;         // reached, their neighbours not yet
+  std::vector<BlobWord> next_;
+  std::vector<BlobWord> expanding_;
+  std::vector<BlobWord> frontier_;  // what the last collectMoves found
   std::int32_t round_ = 0;
   std::int32_t frontierRound_ = 0;  // the round of the last collectMoves: seen_ marks its frontier
 
   bool firstVisit(std::int32_t blob);
+  // Adds the neighbours of `blob`, or of the blobs of `from`, to `into`.
+  void addNeighbours(std::int32_t blob, std::span<BlobWord> into) const;
+  void addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const;
+  // The walk itself, once unreached_ holds the unflooded blobs by colour and
+  // next_ the frontier (and maybe some of the region).
+  std::int32_t countRounds(std::span<const BlobWord> flooded);
 };

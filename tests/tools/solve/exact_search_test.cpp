@@ -88,6 +88,7 @@ TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
     for (const TestCase& grid : tinyBoards(seed, seed <= 40 ? 4 : 7)) {
       const BlobGraph graph(grid);
       StateProbe probe(graph, grid.b);
+      StateProbe unmasked(graph, grid.b, 0);  // the walk of large graphs, on edges
       std::vector<BlobWord> flooded(blobWords(graph.blobCount()), 0);
       addBlob(flooded, 0);
       std::int32_t before = -1;  // the colour rounds of the state before the last move
@@ -96,15 +97,59 @@ TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
         ASSERT_LE(probe.distanceBound(flooded), optimum) << "seed " << seed << ", case " << grid.number;
         const std::int32_t rounds = probe.colourRoundsBound(flooded);
         ASSERT_LE(rounds, optimum) << "seed " << seed << ", case " << grid.number;
+        ASSERT_EQ(unmasked.colourRoundsBound(flooded), rounds) << "seed " << seed << ", case " << grid.number;
         // Consistent too: one move takes at most one off it.
         ASSERT_GE(rounds, before - 1) << "seed " << seed << ", case " << grid.number;
         before = rounds;
         probe.collectMoves(flooded);
+        unmasked.collectMoves(flooded);
         const auto colour = static_cast<std::int32_t>(random.between(1, grid.b));
         for (const std::int32_t blob : probe.waiting(colour)) addBlob(flooded, blob);
+        // From the parent's frontier, the same bound as from the whole region.
+        if (probe.gain(colour) > 0) {
+          ASSERT_EQ(probe.colourRoundsBoundAfter(flooded, colour), probe.colourRoundsBound(flooded))
+              << "seed " << seed << ", case " << grid.number;
+          ASSERT_EQ(unmasked.colourRoundsBoundAfter(flooded, colour), probe.colourRoundsBound(flooded))
+              << "seed " << seed << ", case " << grid.number;
+        }
       }
     }
   }
+}
+
+// Where the probe says two moves in a row commute, the other order reaches
+// the same region: the exact search searches only one of them.
+TEST(StateProbe, CommutingMovesReachOneRegion) {
+  RandomSource random(9);
+  std::int32_t commuting = 0;
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+    for (const TestCase& grid : tinyBoards(seed, 7)) {
+      const BlobGraph graph(grid);
+      StateProbe probe(graph, grid.b);
+      const auto play = [&probe](std::vector<BlobWord> region, std::int32_t colour) {
+        probe.collectMoves(region);
+        for (const std::int32_t blob : probe.waiting(colour)) addBlob(region, blob);
+        return region;
+      };
+      std::vector<BlobWord> parent(blobWords(graph.blobCount()), 0);
+      addBlob(parent, 0);
+      for (std::int32_t step = 0; step < 3; ++step) {
+        const auto previous = static_cast<std::int32_t>(random.between(1, grid.b));
+        const std::vector<BlobWord> flooded = play(parent, previous);
+        for (std::int32_t colour = 1; colour <= grid.b; ++colour) {
+          probe.collectMoves(flooded);
+          if (colour == previous || probe.gain(colour) == 0 ||
+              !probe.commutes(parent, flooded, colour, previous))
+            continue;
+          ++commuting;
+          EXPECT_EQ(play(flooded, colour), play(play(parent, colour), previous))
+              << "seed " << seed << ", case " << grid.number;
+        }
+        parent = flooded;
+      }
+    }
+  }
+  EXPECT_GT(commuting, 1000);  // the rule is met often enough to matter
 }
 
 // Hand-checked bounds: the farthest blob, and the colours still to clear.
