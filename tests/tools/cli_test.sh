@@ -32,6 +32,36 @@ for tool in "$gen" "$solve" "$visualise" "$contest judge" "$contest standings"; 
     -eq 3 -a "$(grep -c '^  1  a file cannot be' help.txt)" -eq 1 -a "$(grep -cx '  2  a bad command line' help.txt)" -eq 1
 done
 
+# One command-line convention in every tool, GNU's: a bad command line is its
+# message and one line that points to --help, exit 2; long options by any
+# unambiguous prefix, short ones bundled or with their values joined.
+for tool in "$gen" "$solve" "$visualise" "$contest" "$contest judge" "$contest standings"; do
+  name="$(basename "${tool%% *}")${tool#"${tool%% *}"}"
+  $tool --bogus >out.txt 2>err.txt
+  check "$name --bogus: two lines, exit 2" test $? -eq 2 -a "$(cat err.txt)" = "$name: unknown option '--bogus'
+Try '$name --help' for more information." -a ! -s out.txt
+  $tool --vers >out.txt 2>err.txt
+  check "$name --vers is --version" test $? -eq 0 -a "$(cat out.txt)" = "$("$gen" --version | sed "s/^barvotok-gen/${name%% *}/")"
+done
+"$gen" --cases 2 --seed 5 --width 3..9 >long.txt
+while IFS='|' read -r what command; do
+  eval "$command" >short.txt 2>err.txt
+  check "$what" test $? -eq 0 -a ! -s err.txt -a "$(cmp long.txt short.txt && echo same)" = same
+done <<'ROWS'
+gen: a joined value (-n2), a prefix (--se=5, --wid)|"$gen" -n2 --se=5 --wid 3..9
+gen: options after -o - and a bundle that ends in a value (-n2 -s5)|"$gen" --width=3..9 -o - -n2 -s5
+ROWS
+"$solve" --quiet --strategy greedy long.txt --output long-sub.txt
+"$solve" -qo short-sub.txt --strat greedy long.txt 2>err.txt
+check "solve: a bundle that ends in a value (-qo FILE), a prefix with a space (--strat greedy)" \
+  test $? -eq 0 -a ! -s err.txt -a "$(cmp long-sub.txt short-sub.txt && echo same)" = same
+"$gen" --c 2 >out.txt 2>err.txt
+check "gen --c: ambiguous, both named" test $? -eq 2 -a "$(head -n 1 err.txt)" = \
+  "barvotok-gen: ambiguous option '--c' (--cases, --colours, --cluster)"
+"$contest" >out.txt 2>err.txt
+check "contest without a command: two lines, exit 2" test $? -eq 2 -a "$(cat err.txt)" = "barvotok-contest: a command is needed
+Try 'barvotok-contest --help' for more information."
+
 "$gen" --cases 0 >out.txt 2>err.txt; status=$?
 check "gen bad value exits 2" test $status -eq 2
 check "gen bad value says why" test "$(cat err.txt)" = "barvotok-gen: invalid value '0' for --cases: a whole number from 1 to 2147483647

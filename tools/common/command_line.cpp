@@ -1,5 +1,7 @@
 #include "common/command_line.h"
 
+#include <getopt.h>
+
 #include <charconv>
 
 #include "common/escaped_bytes.h"
@@ -22,48 +24,107 @@ bool readExactly(std::string_view text, Number& number) {
 
 }  // namespace
 
+namespace {
+
+// getopt_long's code for the long option at index k: above every letter.
+constexpr int LONG_CODES = 256;
+
+}  // namespace
+
+OptionCursor::OptionCursor(const std::vector<std::string>& arguments, std::span<const OptionSpec> options,
+                           bool optionsFirst)
+    : options_(options.begin(), options.end()) {
+  // "-" returns each operand in its place (code 1) and "+" stops at the
+  // first, whatever POSIXLY_CORRECT says; ":" tells a missing value from
+  // other faults; getopt_long prints nothing, the tool's frame prints ours.
+  std::string shortOptions = optionsFirst ? "+:" : "-:";
+  std::vector<option> longOptions;
+  longOptions.reserve(options_.size() + 1);
+  for (std::size_t at = 0; at < options_.size(); ++at) {
+    const OptionSpec& spec = options_[at];
+    if (spec.letter != 0)
+      shortOptions += spec.takesValue ? std::string{spec.letter, ':'} : std::string{spec.letter};
+    // The names are string literals, as the table that holds them is.
+    longOptions.push_back({spec.name.data() + 2, spec.takesValue ? required_argument : no_argument, nullptr,
+                           LONG_CODES + static_cast<int>(at)});
+  }
+  longOptions.push_back({nullptr, 0, nullptr, 0});
+  std::vector<std::string> texts{"barvotok"};
+  texts.insert(texts.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  argv.reserve(texts.size() + 1);
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const auto argc = static_cast<int>(texts.size());
+  optind = 0;  // a fresh start, as glibc defines it
+  opterr = 0;
+  for (int code = 0;
+       (code = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr)) != -1;) {
+    if (code == 1) {
+      items_.push_back({OPERAND, optarg});
+    } else if (code == ':') {
+      throw UsageError{"option " + nameOf(optopt) + " needs a value"};
+    } else if (code == '?' && optopt >= LONG_CODES) {
+      throw UsageError{"option " + nameOf(optopt) + " takes no value"};
+    } else if (code == '?' && optopt != 0) {
+      throw UsageError{"unknown option " + quotedArgument(std::string{'-', static_cast<char>(optopt)})};
+    } else if (code == '?') {
+      // An unknown or ambiguous long option; getopt_long has passed it.
+      throw UsageError{unknownLong(argv[static_cast<std::size_t>(optind) - 1])};
+    } else {
+      items_.push_back({indexOf(code), optarg != nullptr ? std::string(optarg) : std::string()});
+    }
+  }
+  for (auto at = static_cast<std::size_t>(optind); at < texts.size(); ++at)
+    items_.push_back({OPERAND, texts[at]});
+}
+
+std::size_t OptionCursor::indexOf(int code) const {
+  if (code >= LONG_CODES) return static_cast<std::size_t>(code - LONG_CODES);
+  for (std::size_t at = 0; at < options_.size(); ++at) {
+    if (options_[at].letter == code) return at;
+  }
+  return OPERAND;  // not reached: getopt_long returns only the letters it was given
+}
+
+std::string OptionCursor::nameOf(int code) const {
+  if (code < LONG_CODES) return std::string{'-', static_cast<char>(code)};
+  return std::string(options_[indexOf(code)].name);
+}
+
+std::string OptionCursor::unknownLong(std::string_view written) const {
+  const std::string_view name = written.substr(0, written.find('='));
+  std::string candidates;
+  for (const OptionSpec& spec : options_) {
+    if (spec.name.starts_with(name)) candidates += (candidates.empty() ? "" : ", ") + std::string(spec.name);
+  }
+  if (candidates.find(',') == std::string::npos) return "unknown option " + quotedArgument(name);
+  return "ambiguous option " + quotedArgument(name) + " (" + candidates + ")";
+}
+
 bool OptionCursor::next() {
-  if (next_ >= arguments_.size()) return false;
-  current_ = arguments_[next_++];
-  if (!operandsOnly_ && current_ == "--") {
-    operandsOnly_ = true;
-    return next();
-  }
+  if (at_ >= items_.size()) return false;
+  ++at_;
   return true;
 }
 
-bool OptionCursor::matches(std::string_view longName, std::string_view shortName) {
-  if (operandsOnly_) return false;
-  const auto equals = current_.find('=');
-  const std::string_view name = std::string_view(current_).substr(0, equals);
-  if (name != longName && (shortName.empty() || current_ != shortName)) return false;
-  name_ = std::string(name);
-  hasValue_ = equals != std::string::npos && current_.starts_with("--");
-  value_ = hasValue_ ? current_.substr(equals + 1) : std::string();
-  return true;
+bool OptionCursor::is(std::string_view longName) const {
+  const Item& item = current();
+  return item.option != OPERAND && options_[item.option].name == longName;
 }
 
-bool OptionCursor::isFlag(std::string_view longName, std::string_view shortName) {
-  if (!matches(longName, shortName)) return false;
-  if (hasValue_) throw UsageError{"option " + name_ + " takes no value"};
-  return true;
+const std::string& OptionCursor::operand() const {
+  const Item& item = current();
+  // An option the tool lists but does not handle: a fault of the tool.
+  if (item.option != OPERAND)
+    throw UsageError{"unexpected option " + std::string(options_[item.option].name)};
+  return item.value;
 }
 
-bool OptionCursor::isOption(std::string_view longName, std::string_view shortName) {
-  return matches(longName, shortName);
-}
-
-std::string OptionCursor::value() {
-  if (hasValue_) return value_;
-  if (next_ >= arguments_.size()) throw UsageError{"option " + name_ + " needs a value"};
-  return arguments_[next_++];
-}
-
-std::string OptionCursor::operand() {
-  if (!operandsOnly_ && current_.size() > 1 && current_.starts_with("-")) {
-    throw UsageError{"unknown option " + quotedArgument(current_)};
-  }
-  return current_;
+std::vector<std::string> OptionCursor::rest() const {
+  std::vector<std::string> operands;
+  for (std::size_t at = at_; at < items_.size(); ++at) operands.push_back(items_[at].value);
+  return operands;
 }
 
 std::int64_t parseWhole(std::string_view text, std::string_view option, std::int64_t low, std::int64_t high) {

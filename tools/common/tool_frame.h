@@ -13,8 +13,8 @@
 #include "common/tool_error.h"
 #include "common/tool_version.h"
 
-// The frame that every tool shares: --version prints the version line; the
-// command line is read by `parse`; --help prints `help`; a bad command line
+// The frame that every tool shares: the command line is read by `parse`;
+// --version prints the version line; --help prints `help`; a bad command line
 // prints its message and ends with exit status 2; otherwise `body` runs and
 // its result is the exit status. A ToolError is printed as "tool: message"
 // and ends the run with exit status 1, and so does memory that runs out: this
@@ -33,20 +33,25 @@ inline int checkedStandardOutput(std::string_view tool, int status) {
   return 1;
 }
 
+// A bad command line: its message and one line that points to --help.
+inline int badCommandLine(std::string_view tool, const UsageError& error) {
+  std::cerr << tool << ": " << error.message << "\nTry '" << tool << " --help' for more information.\n";
+  return 2;
+}
+
 template <typename Options, typename Parse, typename Body>
 int runTool(std::string_view tool, std::string_view help, const std::vector<std::string>& arguments,
             Parse parse, Body body) {
   std::ios::sync_with_stdio(false);
-  if (asksForVersion(arguments)) {
-    std::cout << versionLine(tool);
-    return checkedStandardOutput(tool, 0);
-  }
   Options options;
   try {
     options = parse(arguments);
   } catch (const UsageError& error) {
-    std::cerr << tool << ": " << error.message << "\nTry '" << tool << " --help' for more information.\n";
-    return 2;
+    return badCommandLine(tool, error);
+  }
+  if (options.version) {
+    std::cout << versionLine(tool);
+    return checkedStandardOutput(tool, 0);
   }
   if (options.help) {
     std::cout << help;

@@ -6,11 +6,3 @@ std::string versionLine(std::string_view tool) {
   const std::string_view program = tool.substr(0, tool.find(' '));
   return std::string(program) + " (barvotok) " + BARVOTOK_VERSION + "\n";
 }
-
-bool asksForVersion(const std::vector<std::string>& arguments) {
-  for (const std::string& argument : arguments) {
-    if (argument == "--") return false;
-    if (argument == "--version") return true;
-  }
-  return false;
-}

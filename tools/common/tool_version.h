@@ -8,6 +8,3 @@
 // that CMake's project() names. A command's frame ("barvotok-contest judge")
 // answers with its program's name.
 std::string versionLine(std::string_view tool);
-
-// Whether the command line asks for the version: a "--version" before any "--".
-bool asksForVersion(const std::vector<std::string>& arguments);

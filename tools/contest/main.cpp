@@ -42,26 +42,35 @@ std::string usage() {
          help + " for the options.\n";
 }
 
+// The options before the command.
+constexpr OptionSpec OPTIONS[] = {{"--help", 'h'}, {"--version"}};
+
+int run(const std::vector<std::string>& arguments) {
+  OptionCursor cursor(arguments, OPTIONS, true);
+  while (cursor.next()) {
+    if (cursor.is("--version")) {
+      std::cout << versionLine(TOOL);
+      return checkedStandardOutput(TOOL, 0);
+    }
+    if (cursor.is("--help")) {
+      std::cout << usage();
+      return checkedStandardOutput(TOOL, 0);
+    }
+    const std::string& name = cursor.operand();
+    for (const Command& command : COMMANDS) {
+      if (name == command.name) return command.run(cursor.rest());
+    }
+    throw UsageError{"unknown command " + quotedArgument(name)};
+  }
+  throw UsageError{"a command is needed"};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (arguments.empty()) {
-    std::cerr << TOOL << ": a command is needed\n" << usage();
-    return 2;
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const UsageError& error) {
+    return badCommandLine(TOOL, error);
   }
-  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-  for (const Command& command : COMMANDS) {
-    if (arguments[0] == command.name) return command.run(rest);
-  }
-  if (arguments[0] == "--version") {
-    std::cout << versionLine(TOOL);
-    return checkedStandardOutput(TOOL, 0);
-  }
-  if (arguments[0] == "-h" || arguments[0] == "--help") {
-    std::cout << usage();
-    return checkedStandardOutput(TOOL, 0);
-  }
-  std::cerr << TOOL << ": unknown command " << quotedArgument(arguments[0]) << "\n" << usage();
-  return 2;
 }

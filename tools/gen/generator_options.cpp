@@ -56,33 +56,50 @@ std::vector<Pattern> parsePatterns(const std::string& text) {
 
 }  // namespace
 
+constexpr OptionSpec GENERATOR_OPTIONS[] = {
+    {"--help", 'h'},
+    {"--version"},
+    {"--cases", 'n', true},
+    {"--width", 0, true},
+    {"--height", 0, true},
+    {"--colours", 0, true},
+    {"--pattern", 'p', true},
+    {"--seed", 's', true},
+    {"--cluster", 0, true},
+    {"--stripe-width", 0, true},
+    {"--hole-density", 0, true},
+    {"--output", 'o', true},
+};
+
 GeneratorOptions parseGeneratorOptions(const std::vector<std::string>& arguments) {
   GeneratorOptions options;
   GeneratorSettings& settings = options.settings;
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, GENERATOR_OPTIONS);
   while (cursor.next()) {
-    if (cursor.isFlag("--help", "-h")) {
+    if (cursor.is("--help")) {
       options.help = true;
-    } else if (cursor.isOption("--cases", "-n")) {
+    } else if (cursor.is("--version")) {
+      options.version = true;
+    } else if (cursor.is("--cases")) {
       settings.caseCount = static_cast<std::int32_t>(parseWhole(cursor.value(), "--cases", 1, INT32_MAX));
-    } else if (cursor.isOption("--width")) {
+    } else if (cursor.is("--width")) {
       settings.width = parseRange(cursor.value(), "--width", 1, MAX_GRID_SIDE);
-    } else if (cursor.isOption("--height")) {
+    } else if (cursor.is("--height")) {
       settings.height = parseRange(cursor.value(), "--height", 1, MAX_GRID_SIDE);
-    } else if (cursor.isOption("--colours")) {
+    } else if (cursor.is("--colours")) {
       settings.colours = parseRange(cursor.value(), "--colours", 1, MAX_COLOURS);
-    } else if (cursor.isOption("--pattern", "-p")) {
+    } else if (cursor.is("--pattern")) {
       settings.patterns = parsePatterns(cursor.value());
-    } else if (cursor.isOption("--seed", "-s")) {
+    } else if (cursor.is("--seed")) {
       settings.seed = parseSeed(cursor.value(), "--seed");
-    } else if (cursor.isOption("--cluster")) {
+    } else if (cursor.is("--cluster")) {
       settings.params.clusterProbability = parseProbability(cursor.value(), "--cluster");
-    } else if (cursor.isOption("--stripe-width")) {
+    } else if (cursor.is("--stripe-width")) {
       settings.params.stripeWidth =
           static_cast<std::int32_t>(parseWhole(cursor.value(), "--stripe-width", 1, MAX_GRID_SIDE));
-    } else if (cursor.isOption("--hole-density")) {
+    } else if (cursor.is("--hole-density")) {
       settings.params.holeDensity = parseProbability(cursor.value(), "--hole-density");
-    } else if (cursor.isOption("--output", "-o")) {
+    } else if (cursor.is("--output")) {
       options.output = cursor.value();
     } else {
       throw UsageError{"unexpected argument " + quotedArgument(cursor.operand())};

@@ -11,6 +11,7 @@ struct GeneratorOptions {
   GeneratorSettings settings;
   std::string output = "-";  // "-" is standard output
   bool help = false;
+  bool version = false;
 };
 
 // Reads the arguments after the program name; a bad one throws UsageError.

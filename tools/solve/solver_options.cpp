@@ -92,44 +92,52 @@ double parseSeconds(const std::string& text) {
 
 }  // namespace
 
+constexpr OptionSpec SOLVER_OPTIONS[] = {
+    {"--help", 'h'},           {"--version"},           {"--quiet", 'q'},          {"--output", 'o', true},
+    {"--report", 0, true},     {"--strategy", 0, true}, {"--beam-width", 0, true}, {"--time-limit", 0, true},
+    {"--contestant", 0, true}, {"--pad", 0, true},      {"--drop-last", 0, true},  {"--stop-after", 0, true},
+};
+
 SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
   SolverOptions options;
   SectionShape& shape = options.shape;
   std::vector<std::string> operands;
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, SOLVER_OPTIONS);
   while (cursor.next()) {
-    if (cursor.isFlag("--help", "-h")) {
+    if (cursor.is("--help")) {
       options.help = true;
-    } else if (cursor.isFlag("--quiet", "-q")) {
+    } else if (cursor.is("--version")) {
+      options.version = true;
+    } else if (cursor.is("--quiet")) {
       options.table = false;
-    } else if (cursor.isOption("--output", "-o")) {
+    } else if (cursor.is("--output")) {
       options.output = cursor.value();
-    } else if (cursor.isOption("--report")) {
+    } else if (cursor.is("--report")) {
       options.report = cursor.value();
-    } else if (cursor.isOption("--strategy")) {
+    } else if (cursor.is("--strategy")) {
       const std::string name = cursor.value();
       const auto strategy = strategyByName(name);
       if (!strategy) throw UsageError{"unknown strategy " + quotedArgument(name) + " (see --help)"};
       options.strategy = *strategy;
-    } else if (cursor.isOption("--beam-width")) {
+    } else if (cursor.is("--beam-width")) {
       options.limits.beamWidth =
           static_cast<std::int32_t>(parseWhole(cursor.value(), "--beam-width", 1, MAX_BEAM_WIDTH));
-    } else if (cursor.isOption("--time-limit")) {
+    } else if (cursor.is("--time-limit")) {
       options.limits.seconds = parseSeconds(cursor.value());
-    } else if (cursor.isOption("--contestant")) {
+    } else if (cursor.is("--contestant")) {
       options.contestant = checkedContestant(cursor.value());
-    } else if (cursor.isOption("--pad")) {
+    } else if (cursor.is("--pad")) {
       const std::string count = cursor.value();
       shape.idleMoves = count == "max" ? MAX_SECTION_MOVES : parseWhole(count, "--pad", 0, MAX_SECTION_MOVES);
-    } else if (cursor.isOption("--drop-last")) {
+    } else if (cursor.is("--drop-last")) {
       shape.dropLast = parseWhole(cursor.value(), "--drop-last", 0, MAX_SECTION_MOVES);
-    } else if (cursor.isOption("--stop-after")) {
+    } else if (cursor.is("--stop-after")) {
       shape.stopAfter = parseWhole(cursor.value(), "--stop-after", 0, MAX_SECTION_MOVES);
     } else {
       operands.push_back(cursor.operand());
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (operands.size() != 1) throw UsageError{operands.empty() ? "missing INPUT" : "more than one INPUT"};
   options.input = operands.front();
   return options;

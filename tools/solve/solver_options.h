@@ -18,6 +18,7 @@ struct SolverOptions {
   SectionShape shape;
   bool table = true;  // the table of moves on standard error
   bool help = false;
+  bool version = false;
 };
 
 // Reads the arguments after the program name; a bad one throws UsageError.

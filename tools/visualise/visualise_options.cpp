@@ -29,7 +29,7 @@ namespace {
 
 constexpr std::int64_t MOST = std::numeric_limits<std::int32_t>::max();
 
-std::int32_t count(OptionCursor& cursor, std::string_view option, std::int64_t least) {
+std::int32_t count(const OptionCursor& cursor, std::string_view option, std::int64_t least) {
   return static_cast<std::int32_t>(parseWhole(cursor.value(), option, least, MOST));
 }
 
@@ -53,30 +53,37 @@ void takeOperands(VisualiseOptions& options, const std::vector<std::string>& ope
 
 }  // namespace
 
+constexpr OptionSpec VISUALISE_OPTIONS[] = {
+    {"--help", 'h'},          {"--version"},      {"--output", 'o', true}, {"--section", 0, true},
+    {"--test-case", 0, true}, {"--png", 0, true}, {"--move", 0, true},
+};
+
 VisualiseOptions parseVisualiseOptions(const std::vector<std::string>& arguments) {
   VisualiseOptions options;
   std::vector<std::string> operands;
   bool sectionChosen = false;
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, VISUALISE_OPTIONS);
   while (cursor.next()) {
-    if (cursor.isFlag("--help", "-h")) {
+    if (cursor.is("--help")) {
       options.help = true;
-    } else if (cursor.isOption("--output", "-o")) {
+    } else if (cursor.is("--version")) {
+      options.version = true;
+    } else if (cursor.is("--output")) {
       if (options.pageName) throw UsageError{"more than one PAGE.html"};
       options.pageName = cursor.value();
-    } else if (cursor.isOption("--section")) {
+    } else if (cursor.is("--section")) {
       chooseSection(options, sectionChosen, SectionChoice::By::position, count(cursor, "--section", 1));
-    } else if (cursor.isOption("--test-case")) {
+    } else if (cursor.is("--test-case")) {
       chooseSection(options, sectionChosen, SectionChoice::By::testCaseNumber,
                     count(cursor, "--test-case", 1));
-    } else if (cursor.isOption("--png")) {
+    } else if (cursor.is("--png")) {
       options.pngName = cursor.value();
-    } else if (cursor.isOption("--move")) {
+    } else if (cursor.is("--move")) {
       options.pngMove = count(cursor, "--move", 0);
     } else {
       operands.push_back(cursor.operand());
     }
   }
-  if (!options.help) takeOperands(options, operands);
+  if (!options.help && !options.version) takeOperands(options, operands);
   return options;
 }

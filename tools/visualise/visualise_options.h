@@ -17,6 +17,7 @@ struct VisualiseOptions {
   std::optional<std::string> pngName;
   std::optional<std::int32_t> pngMove;  // default: the last move played
   bool help = false;
+  bool version = false;
 };
 
 extern const std::string_view VISUALISE_HELP;

@@ -7,15 +7,20 @@
 namespace {
 
 // A command line as a tool reads one: --size/-s with a value, a flag
-// --quiet/-q, and operands; what it read, as one line of text.
+// --quiet/-q, --sort with a value, and operands; what it read, as one line
+// of text.
+constexpr OptionSpec OPTIONS[] = {{"--size", 's', true}, {"--quiet", 'q'}, {"--sort", 0, true}};
+
 std::string readCommandLine(const std::vector<std::string>& arguments) {
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, OPTIONS);
   std::string read;
   while (cursor.next()) {
-    if (cursor.isFlag("--quiet", "-q")) {
+    if (cursor.is("--quiet")) {
       read += "quiet ";
-    } else if (cursor.isOption("--size", "-s")) {
+    } else if (cursor.is("--size")) {
       read += "size=" + std::to_string(parseWhole(cursor.value(), "--size", 1, 9)) + " ";
+    } else if (cursor.is("--sort")) {
+      read += "sort=" + cursor.value() + " ";
     } else {
       read += "operand=" + cursor.operand() + " ";
     }
@@ -40,7 +45,19 @@ TEST(CommandLine, ReadsOptionsOperandsAndTheirErrors) {
       {{"-s"}, "option -s needs a value"},
       {{"--quiet=yes"}, "option --quiet takes no value"},
       {{"--bogus"}, "unknown option '--bogus'"},
+      {{"--bogus=3"}, "unknown option '--bogus'"},
       {{"-x"}, "unknown option '-x'"},
+      {{"-qx"}, "unknown option '-x'"},
+      // GNU's conventions: joined values, bundled flags, unambiguous prefixes.
+      {{"-s3"}, "size=3 "},
+      {{"-qs", "3", "a"}, "quiet size=3 operand=a "},
+      {{"-qs3"}, "quiet size=3 "},
+      {{"--si=3", "--q", "--so", "up"}, "size=3 quiet sort=up "},
+      {{"--s=3"}, "ambiguous option '--s' (--size, --sort)"},
+      {{"--so"}, "option --sort needs a value"},
+      {{"--qui=yes"}, "option --quiet takes no value"},
+      {{"-s", "-q"}, "invalid value '-q' for --size: a whole number from 1 to 9"},  // as GNU takes it
+      {{"a", "-q", "b"}, "operand=a quiet operand=b "},
       {{"--size", "\x1b[2J"}, "invalid value '\\x1b[2J' for --size: a whole number from 1 to 9"},
       {{std::string(100, '-')}, "unknown option '" + std::string(80, '-') + "... (100 bytes in all)'"},
   };

@@ -52,31 +52,38 @@ ShardChoice parseShard(std::string_view text) {
   }
 }
 
+constexpr OptionSpec JUDGE_OPTIONS[] = {
+    {"--help", 'h'},       {"--version"},        {"--recheck"},          {"--results", 'd', true},
+    {"--jobs", 'j', true}, {"--shard", 0, true}, {"--reports", 0, true},
+};
+
 JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
   JudgeOptions options;
   std::vector<std::string> operands;
   bool resultsGiven = false;
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, JUDGE_OPTIONS);
   while (cursor.next()) {
-    if (cursor.isFlag("--help", "-h")) {
+    if (cursor.is("--help")) {
       options.help = true;
-    } else if (cursor.isOption("--results", "-d")) {
+    } else if (cursor.is("--version")) {
+      options.version = true;
+    } else if (cursor.is("--results")) {
       options.results = cursor.value();
       resultsGiven = true;
-    } else if (cursor.isOption("--jobs", "-j")) {
+    } else if (cursor.is("--jobs")) {
       options.threads = parseWhole(cursor.value(), "--jobs", 1, 1024);
-    } else if (cursor.isOption("--shard")) {
+    } else if (cursor.is("--shard")) {
       options.shard = parseShard(cursor.value());
-    } else if (cursor.isFlag("--recheck")) {
+    } else if (cursor.is("--recheck")) {
       options.recheck = true;
-    } else if (cursor.isOption("--reports")) {
+    } else if (cursor.is("--reports")) {
       options.reportsFolder = cursor.value();
       if (options.reportsFolder.empty()) throw UsageError{"--reports needs a folder"};
     } else {
       operands.push_back(cursor.operand());
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (operands.empty()) throw UsageError{"missing INPUT"};
   if (operands.size() == 1) throw UsageError{"missing SUBMISSION"};
   if (!resultsGiven || options.results.empty()) throw UsageError{"missing -d RESULTS"};

@@ -22,6 +22,7 @@ struct JudgeOptions {
   std::string reportsFolder;  // empty: no report files
   bool recheck = false;       // judge the contents with a stored verdict again
   bool help = false;
+  bool version = false;
 };
 
 // Reads the arguments after "judge"; a bad one throws UsageError.

@@ -32,35 +32,42 @@ const std::string_view STANDINGS_HELP =
     "     the results do not name one test set\n"
     "  2  a bad command line\n";
 
+constexpr OptionSpec STANDINGS_OPTIONS[] = {
+    {"--help", 'h'},      {"--version"},        {"--output", 'o', true},  {"--scoring", 0, true},
+    {"--count", 0, true}, {"--input", 0, true}, {"--reference", 0, true},
+};
+
 StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments) {
   StandingsOptions options;
   std::optional<std::string> output;
-  OptionCursor cursor(arguments);
+  OptionCursor cursor(arguments, STANDINGS_OPTIONS);
   while (cursor.next()) {
-    if (cursor.isFlag("--help", "-h")) {
+    if (cursor.is("--help")) {
       options.help = true;
-    } else if (cursor.isOption("--output", "-o")) {
+    } else if (cursor.is("--version")) {
+      options.version = true;
+    } else if (cursor.is("--output")) {
       output = cursor.value();
-    } else if (cursor.isOption("--scoring")) {
+    } else if (cursor.is("--scoring")) {
       const std::string name = cursor.value();
       if (name != "relative" && name != "moves") {
         throw UsageError{"invalid value " + quotedArgument(name) + " for --scoring: relative or moves"};
       }
       options.scoring = name == "relative" ? Scoring::relative : Scoring::moves;
-    } else if (cursor.isOption("--count")) {
+    } else if (cursor.is("--count")) {
       const std::string name = cursor.value();
       if (name != "best" && name != "last")
         throw UsageError{"invalid value " + quotedArgument(name) + " for --count: best or last"};
       options.counting = name == "best" ? Counting::best : Counting::last;
-    } else if (cursor.isOption("--input")) {
+    } else if (cursor.is("--input")) {
       options.input = cursor.value();
-    } else if (cursor.isOption("--reference")) {
+    } else if (cursor.is("--reference")) {
       options.references.push_back(cursor.value());
     } else {
       options.results.push_back(cursor.operand());
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (options.results.empty()) throw UsageError{"missing RESULTS"};
   if (!output) throw UsageError{"missing -o OUT"};
   const auto format = outputFormatOf(*output);

@@ -11,6 +11,7 @@
 // What one run of barvotok-contest standings is asked to do.
 struct StandingsOptions {
   bool help = false;
+  bool version = false;
   std::vector<std::string> results;
   Scoring scoring = Scoring::relative;
   Counting counting = Counting::best;
