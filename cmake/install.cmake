@@ -26,8 +26,28 @@ set(BARVOTOK_WEB_BUILD ${PROJECT_SOURCE_DIR}/build/web CACHE PATH "The web build
 # build/windows/Zvn22Barvotok.exe; it is not installed here.
 barvotok_preset_build(BARVOTOK_BUILD_WINDOWS windows "Zvn22Barvotok.exe")
 install(FILES ${BARVOTOK_WEB_BUILD}/barvotok.html DESTINATION ${CMAKE_INSTALL_DATADIR}/barvotok OPTIONAL)
-file(GLOB LICENCE_FILES ${PROJECT_SOURCE_DIR}/LICENSE* ${PROJECT_SOURCE_DIR}/COPYING*)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${LICENCE_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The licence goes into the doc folder as Debian's machine-readable copyright
+# file, the changelog as Debian keeps a native package's (gzip -9n: no name,
+# no time, so the same file gives the same bytes, as for the man pages).
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE LICENCE_TEXT)
+string(REGEX REPLACE "\n$" "" LICENCE_TEXT "${LICENCE_TEXT}")
+string(REPLACE "\n\n" "\n.\n" LICENCE_TEXT "${LICENCE_TEXT}")
+string(REPLACE "\n" "\n " LICENCE_TEXT "${LICENCE_TEXT}")
+file(WRITE ${PROJECT_BINARY_DIR}/copyright
+     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+     "Upstream-Name: barvotok\n\n"
+     "Files: *\n"
+     "Copyright: 2026 The barvotok authors\n"
+     "License: Expat\n ${LICENCE_TEXT}\n")
+add_custom_command(
+  OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/cmake/debian/changelog ${PROJECT_BINARY_DIR}/changelog
+  COMMAND gzip -9n -f ${PROJECT_BINARY_DIR}/changelog
+  DEPENDS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Pages are compressed as Debian keeps them (gzip -9n: no name, no time, so
 # the same page gives the same bytes).

@@ -18,12 +18,14 @@ want parallel parallel
 want sqlite3 sqlite3
 want pkg-config pkg-config
 # Packaging and the engines that contests scale out on: help2man writes the man
-# pages, dpkg-shlibdeps computes the package's dependencies, and the tests run
+# pages, dpkg-shlibdeps computes the package's dependencies, lintian checks the
+# package against Debian's policy, and the tests run
 # the README's recipes on a one-node Slurm cluster (munge authenticates it) and
 # through GNU parallel over ssh, which moves the files with rsync.
 want help2man help2man
 want man man-db
 want dpkg-shlibdeps dpkg-dev
+want lintian lintian
 want file file
 want slurmctld slurm-wlm
 want munged munge

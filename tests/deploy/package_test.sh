@@ -13,7 +13,7 @@ source "$here/deploy_support.sh"
 take_paths build source_dir -- "$@"
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
-need_commands cpack apt-get dpkg dpkg-deb dpkg-shlibdeps man
+need_commands cpack apt-get dpkg dpkg-deb dpkg-shlibdeps man lintian
 if dpkg-query -W -f '${Status}' barvotok 2>/dev/null | grep -q ' installed$'; then
   skip "a barvotok package is already installed; it is left as it is"
 fi
@@ -31,6 +31,14 @@ package=barvotok_${version}_$(dpkg --print-architecture).deb
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >cpack.log 2>&1
 check "cpack builds $package" test -s "$scratch/package/$package"
 [ -s "$scratch/package/$package" ] || { cat cpack.log; exit 1; }
+# Debian's policy, as lintian checks it: no error and no warning.
+lintian "$scratch/package/$package" >lintian.txt 2>/dev/null
+check "lintian finds no error and no warning" test "$(grep -c '^[EW]: ' lintian.txt)" -eq 0
+grep '^[EW]: ' lintian.txt
+check "the copyright file is the MIT licence, machine-readable" \
+  test "$(dpkg-deb --fsys-tarfile "$scratch/package/$package" | tar -xO ./usr/share/doc/barvotok/copyright | sed -n 's/^License: //p')" = Expat
+check "the package suggests sqlite3 and parallel" \
+  test "$(dpkg-deb -f "$scratch/package/$package" Suggests)" = "sqlite3, parallel"
 depends=$(dpkg-deb -f "$scratch/package/$package" Depends)
 for library in libsqlite3-0 libxxhash0 libpng16-16 libstdc++6; do
   check "the package depends on $library" grep -q "\\b$library\\b" <<<"$depends"

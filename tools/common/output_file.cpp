@@ -220,9 +220,10 @@ void OutputFile::open() {
   if (exists) {
     // The owner and group where the process may set them (root may; others
     // keep their own, or at least the group), then the mode, which a change
-    // of owner may have cut.
-    if (::fchown(descriptor_, info.st_uid, info.st_gid) != 0)
-      (void)::fchown(descriptor_, static_cast<uid_t>(-1), info.st_gid);
+    // of owner may have cut. A file that keeps the process's owner is still
+    // a sound output.
+    [[maybe_unused]] const bool ownerKept = ::fchown(descriptor_, info.st_uid, info.st_gid) == 0 ||
+                                            ::fchown(descriptor_, static_cast<uid_t>(-1), info.st_gid) == 0;
     ::fchmod(descriptor_, info.st_mode & 07777);
   }
 }
@@ -249,10 +250,10 @@ void OutputFile::commit() {
     // A part of a file could pass for the whole: a file written in place is
     // left empty, as the evaluator leaves its report.
     const int error = buffer_.error();
-    (void)::ftruncate(descriptor_, 0);
+    const bool emptied = ::ftruncate(descriptor_, 0) == 0;
     buffer_.close();
     ToolError failure = cannotWrite(name_, error);
-    failure.message += "; it is left empty";
+    failure.message += emptied ? "; it is left empty" : "; it could not be emptied either";
     throw failure;
   }
   struct stat written {};
