@@ -54,11 +54,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_BINARY_DIR}/copyright ${
 set(MAN_SOURCES ${PROJECT_SOURCE_DIR}/docs/man)
 set(MAN_BUILD ${PROJECT_BINARY_DIR}/man)
 set(MAN_PAGES ${MAN_BUILD}/Zvn22Barvotok.1.gz)
+# The evaluator's page carries the version and the month of the build in its
+# footer, as help2man's pages do (SOURCE_DATE_EPOCH fixes both months).
+string(TIMESTAMP MAN_DATE "%B %Y" UTC)
+configure_file(${MAN_SOURCES}/Zvn22Barvotok.1 ${MAN_BUILD}/Zvn22Barvotok.1.in @ONLY)
 add_custom_command(
   OUTPUT ${MAN_BUILD}/Zvn22Barvotok.1.gz
-  COMMAND ${CMAKE_COMMAND} -E copy ${MAN_SOURCES}/Zvn22Barvotok.1 ${MAN_BUILD}/Zvn22Barvotok.1
+  COMMAND ${CMAKE_COMMAND} -E copy ${MAN_BUILD}/Zvn22Barvotok.1.in ${MAN_BUILD}/Zvn22Barvotok.1
   COMMAND gzip -9n -f ${MAN_BUILD}/Zvn22Barvotok.1
-  DEPENDS ${MAN_SOURCES}/Zvn22Barvotok.1
+  DEPENDS ${MAN_BUILD}/Zvn22Barvotok.1.in
   VERBATIM)
 
 find_program(HELP2MAN help2man)
@@ -78,10 +82,24 @@ set(MAN_NAME_barvotok-gen "write test sets of the Barvotok task")
 set(MAN_NAME_barvotok-solve "solve a Barvotok test set: the reference solver")
 set(MAN_NAME_barvotok-visualise "draw the evaluator's replay of a Barvotok submission as a web page")
 set(MAN_NAME_barvotok-contest "judge a Barvotok contest into results databases and rank it")
+# Each page's SEE ALSO names the other programs' pages and the README.
+set(MAN_PROGRAMS Zvn22Barvotok ${BARVOTOK_TOOLS})
+foreach(tool ${BARVOTOK_TOOLS})
+  set(others ${MAN_PROGRAMS})
+  list(REMOVE_ITEM others ${tool})
+  list(TRANSFORM others PREPEND ".BR ")
+  list(TRANSFORM others APPEND " (1),")
+  list(JOIN others "\n" see_also)
+  string(REGEX REPLACE ",$" "." see_also "${see_also}")
+  file(WRITE ${MAN_BUILD}/${tool}.see-also.h2m
+       "[SEE ALSO]\n${see_also}\n.PP\nThe README, installed as\n.IR /usr/share/doc/barvotok/README.md ,\n"
+       "tells the formats, the report, the results database and how to scale a\n"
+       "contest's judging out over many machines.\n")
+endforeach()
 if(HELP2MAN)
   foreach(tool ${BARVOTOK_TOOLS})
     set(program $<TARGET_FILE:${tool}>)
-    set(page_inputs ${MAN_SOURCES}/see-also.h2m)
+    set(page_inputs ${MAN_SOURCES}/${tool}.h2m ${MAN_SOURCES}/sections.sed)
     if(tool STREQUAL barvotok-contest)
       set(program ${MAN_BUILD}/help/barvotok-contest)
       list(APPEND page_inputs ${MAN_SOURCES}/contest_help.sh)
@@ -89,7 +107,9 @@ if(HELP2MAN)
     add_custom_command(
       OUTPUT ${MAN_BUILD}/${tool}.1.gz
       COMMAND ${HELP2MAN} --no-info --section=1 "--name=${MAN_NAME_${tool}}"
-              --include=${MAN_SOURCES}/see-also.h2m --output=${MAN_BUILD}/${tool}.1 ${program}
+              --include=${MAN_SOURCES}/${tool}.h2m --include=${MAN_BUILD}/${tool}.see-also.h2m
+              --output=${MAN_BUILD}/${tool}.1 ${program}
+      COMMAND sed -i -f ${MAN_SOURCES}/sections.sed ${MAN_BUILD}/${tool}.1
       COMMAND gzip -9n -f ${MAN_BUILD}/${tool}.1
       DEPENDS ${tool} ${page_inputs}
       COMMENT "Writing the man page of ${tool}"

@@ -29,6 +29,10 @@ for program in $programs; do
   MANWIDTH=80 man --warnings -l "$page" >page.txt 2>warnings.txt
   check "$program: man reads its page without a warning" test $? -eq 0 -a ! -s warnings.txt
   check "$program: the page is named after it" test "$(sed -n '/^NAME/{n;p}' page.txt | awk '{ print $1 }')" = "$program"
+  check "$program: the page has the sections of a man page, in their order" test "$(grep -E '^[A-Z][A-Z ]+$' page.txt |
+    grep -vx REPORT | tr '\n' ,)" = "NAME,SYNOPSIS,DESCRIPTION,OPTIONS,EXIT STATUS,EXAMPLES,SEE ALSO,"
+  check "$program: its footer has the version and a date" grep -Eq "^barvotok $version +[A-Z][a-z]+ [0-9]{4} " page.txt
+  check "$program: SEE ALSO names the others, not itself" test "$(sed -n '/^SEE ALSO/,$p' page.txt | grep -c "$program(1)")" -eq 0
 done
 MANWIDTH=80 man -l "$scratch/prefix/share/man/man1/barvotok-contest.1.gz" >page.txt 2>/dev/null
 check "barvotok-contest's page tells the judge's options" grep -q '^ *--shard K/N$' page.txt

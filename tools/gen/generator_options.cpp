@@ -7,6 +7,7 @@ const std::string_view GENERATOR_HELP =
     "Writes a test set of the task Barvotok in the evaluator's input-file format.\n"
     "The same options and seed give the same file, byte for byte, on every machine.\n"
     "\n"
+    "Options:\n"
     "  -n, --cases N          number of test cases (default 1)\n"
     "      --width A[..B]     columns w of each grid, fixed or drawn from A..B,\n"
     "                         within 1..1000 (default 100)\n"

@@ -12,6 +12,7 @@ const std::string_view SOLVER_HELP =
     "evaluator's own code; one that it rejects is a solver fault (exit status 1,\n"
     "nothing written).\n"
     "\n"
+    "Options:\n"
     "  -o, --output FILE      write the submission to FILE instead of standard output\n"
     "      --report FILE      write the evaluator's exact report to FILE: on the test\n"
     "                         set with the submission written, or on the bad test set\n"

@@ -9,6 +9,7 @@ const std::string_view VISUALISE_HELP =
     "Writes one self-contained HTML page that shows the evaluator's replay of a\n"
     "section of SUBMISSION on its test case from INPUT, with its verdict.\n"
     "\n"
+    "Options:\n"
     "  -o, --output PAGE   write the page to PAGE ('-' for standard output); PAGE\n"
     "                      may also come third, after SUBMISSION\n"
     "      --section K     show the K-th section of the submission (default: 1)\n"

@@ -11,6 +11,7 @@ const std::string_view JUDGE_HELP =
     "each one submission. Contents that already have a verdict against this test\n"
     "set are not judged again, so an interrupted run is finished by running it again.\n"
     "\n"
+    "Options:\n"
     "  -d, --results FILE     the results database, created when missing\n"
     "  -j, --jobs N           judge on N threads (default: one per core)\n"
     "      --shard K/N        judge only part K of N parts (K from 0 to N-1); a\n"

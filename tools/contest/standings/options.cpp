@@ -8,6 +8,7 @@ const std::string_view STANDINGS_HELP =
     "or the shards of one contest, in any order) and writes the standings in the\n"
     "format that OUT's extension names.\n"
     "\n"
+    "Options:\n"
     "  -o, --output FILE      where to write: FILE.csv, FILE.json or FILE.html\n"
     "      --scoring NAME     relative (default): per test case round(10^9 * best / moves)\n"
     "                         points, best being the fewest moves known, 0 unanswered;\n"
