@@ -195,6 +195,13 @@ mkdir layer && cd layer || exit 1
 "$gen" -n 2 --width 8 --height 6 -s 5 -o in.txt
 "$solve" -q in.txt -o sub.txt
 "$contest" judge in.txt sub.txt -d results.db >/dev/null
+while IFS='|' read -r expected command; do
+  eval "$command" <in.txt >out.txt 2>err.txt
+  check "$command: refused, exit 2" test $? -eq 2 -a "$(head -n 1 err.txt)" = "barvotok-contest judge: $expected"
+done <<'ROWS'
+INPUT cannot be standard input: the judge reads it twice|"$contest" judge - sub.txt -d results.db
+a SUBMISSION cannot be standard input: the results name each by its path|"$contest" judge in.txt sub.txt - -d results.db
+ROWS
 mkdir rep
 rows=(
   "out.txt|in.txt|$solve -q IN -o OUT"

@@ -47,7 +47,8 @@ HashedFile::HashedFile(const std::string& path)
   if (!buffer_->state || XXH3_128bits_reset(buffer_->state.get()) != XXH_OK) {
     buffer_->error = ENOMEM;
   } else {
-    buffer_->file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    buffer_->file = path == "-" ? ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0)
+                                : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (buffer_->file < 0) buffer_->error = errno;
   }
   if (buffer_->error != 0) stream_.setstate(std::ios::failbit);

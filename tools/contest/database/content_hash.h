@@ -20,6 +20,7 @@ struct FileDigest {
 // `stream()` and the hash that names it come from the very same bytes,
 // however the file changes meanwhile. A read error fails the stream (its
 // bad state) and is kept in `error()`.
+// "-" is standard input.
 class HashedFile {
  public:
   explicit HashedFile(const std::string& path);

@@ -53,6 +53,15 @@ std::vector<SubmissionRecord> recordsOf(const std::vector<const SubmissionFile*>
   return records;
 }
 
+// The paths of the files of `contents`, in their order.
+std::vector<std::string> pathsOf(const std::vector<PendingContent>& contents) {
+  std::vector<std::string> paths;
+  for (const PendingContent& content : contents) {
+    for (const SubmissionFile* file : content.files) paths.push_back(file->path);
+  }
+  return paths;
+}
+
 // The contents of a run, each with the files that hold it, in list order.
 std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submissions) {
   std::vector<PendingContent> contents;
@@ -67,11 +76,11 @@ std::vector<PendingContent> contentsOf(const std::vector<SubmissionFile>& submis
 
 class JudgeRun {
  public:
-  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions, std::int64_t skipped,
-           OutputGuard& guard, const StopSignals& signals)
+  JudgeRun(const JudgeOptions& options, std::vector<SubmissionFile> submissions,
+           std::vector<std::string> skipped, OutputGuard& guard, const StopSignals& signals)
       : options_(options),
         submissions_(std::move(submissions)),
-        skipped_(skipped),
+        skipped_(std::move(skipped)),
         guard_(guard),
         signals_(signals) {}
 
@@ -110,7 +119,7 @@ class JudgeRun {
           writeReports(options_.reportsFolder, content.files, reportOf(stored->outcome), guard_);
       }
     }
-    return judge(shared, pending, *results, testSetHash, static_cast<std::int64_t>(done.size()));
+    return judge(shared, pending, done, *results, testSetHash);
   }
 
  private:
@@ -143,17 +152,23 @@ class JudgeRun {
     }
   }
 
-  int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending, ResultsDatabase& results,
-            const ContentHash& testSetHash, std::int64_t before) {
-    JudgeTally tally{static_cast<std::int64_t>(submissions_.size()), skipped_, before,
-                     static_cast<std::int64_t>(pending.size())};
+  int judge(const SharedTestSet& shared, const std::vector<PendingContent>& pending,
+            const std::vector<PendingContent>& done, ResultsDatabase& results,
+            const ContentHash& testSetHash) {
+    JudgeTally tally;
+    tally.submissions = static_cast<std::int64_t>(submissions_.size());
+    tally.skipped = skipped_;
+    tally.before = pathsOf(done);
+    tally.beforeContents = static_cast<std::int64_t>(done.size());
+    tally.pending = pathsOf(pending);
+    tally.pendingContents = static_cast<std::int64_t>(pending.size());
     double seconds = 0;
     {
       Progress progress("judged", static_cast<std::int64_t>(pending.size()));
       const std::int64_t threads =
           options_.threads > 0 ? options_.threads : std::int64_t{std::thread::hardware_concurrency()};
       const auto record = [&](const PendingContent& content, const Judgement& judgement) {
-        tally.add(judgement);
+        tally.add(content, judgement);
         progress.advance();
         // No verdict on bytes that are not the content's: the files are
         // named without one, and the next run judges them.
@@ -175,7 +190,11 @@ class JudgeRun {
       judgeAll(shared, pending, threads, record, [&] { return signals_.received() != 0; });
       seconds = progress.seconds();
     }
-    tally.print(std::cout, seconds);
+    if (options_.json) {
+      tally.printJson(std::cout, seconds);
+    } else {
+      tally.print(std::cout, seconds);
+    }
     std::cout.flush();
     results.close();
     const int signal = signals_.received();
@@ -201,7 +220,7 @@ class JudgeRun {
 
   const JudgeOptions& options_;
   std::vector<SubmissionFile> submissions_;
-  std::int64_t skipped_;
+  std::vector<std::string> skipped_;
   OutputGuard& guard_;
   const StopSignals& signals_;
   std::set<ContentHash> judgedBefore_;  // the contents with a stored verdict

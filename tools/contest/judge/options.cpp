@@ -1,10 +1,12 @@
 #include "contest/judge/options.h"
 
+#include <algorithm>
+
 #include "common/command_line.h"
 
 const std::string_view JUDGE_HELP =
     "Usage: barvotok-contest judge INPUT SUBMISSION... -d RESULTS [-j N] [--shard K/N] [--reports DIR]\n"
-    "                              [--recheck]\n"
+    "                              [--recheck] [--json]\n"
     "Checks the test set INPUT once, as the evaluator checks it, then judges every\n"
     "SUBMISSION exactly as 'Zvn22Barvotok eval' would, into the results database\n"
     "RESULTS (SQLite). A SUBMISSION is a file, or a folder whose regular files are\n"
@@ -22,6 +24,9 @@ const std::string_view JUDGE_HELP =
     "                         name on standard error each verdict that differs, and\n"
     "                         keep the new one (before publishing standings built\n"
     "                         from databases of other machines)\n"
+    "      --json             write the summary as one JSON object: the counts, and\n"
+    "                         the files judged now, judged before, left for the\n"
+    "                         next run and skipped\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -54,8 +59,8 @@ ShardChoice parseShard(std::string_view text) {
 }
 
 constexpr OptionSpec JUDGE_OPTIONS[] = {
-    {"--help", 'h'},       {"--version"},        {"--recheck"},          {"--results", 'd', true},
-    {"--jobs", 'j', true}, {"--shard", 0, true}, {"--reports", 0, true},
+    {"--help", 'h'},          {"--version"},         {"--recheck"},        {"--json"},
+    {"--results", 'd', true}, {"--jobs", 'j', true}, {"--shard", 0, true}, {"--reports", 0, true},
 };
 
 JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
@@ -75,6 +80,8 @@ JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
       options.threads = parseWhole(cursor.value(), "--jobs", 1, 1024);
     } else if (cursor.is("--shard")) {
       options.shard = parseShard(cursor.value());
+    } else if (cursor.is("--json")) {
+      options.json = true;
     } else if (cursor.is("--recheck")) {
       options.recheck = true;
     } else if (cursor.is("--reports")) {
@@ -88,6 +95,11 @@ JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
   if (operands.empty()) throw UsageError{"missing INPUT"};
   if (operands.size() == 1) throw UsageError{"missing SUBMISSION"};
   if (!resultsGiven || options.results.empty()) throw UsageError{"missing -d RESULTS"};
+  // The test set is read twice (listed with its hash, then checked) and a
+  // submission is named by its path in the results: neither can be a pipe.
+  if (operands.front() == "-") throw UsageError{"INPUT cannot be standard input: the judge reads it twice"};
+  if (std::find(operands.begin() + 1, operands.end(), "-") != operands.end())
+    throw UsageError{"a SUBMISSION cannot be standard input: the results name each by its path"};
   options.input = operands.front();
   options.submissions.assign(operands.begin() + 1, operands.end());
   return options;

@@ -21,6 +21,7 @@ struct JudgeOptions {
   ShardChoice shard;
   std::string reportsFolder;  // empty: no report files
   bool recheck = false;       // judge the contents with a stored verdict again
+  bool json = false;          // the summary as one JSON object
   bool help = false;
   bool version = false;
 };

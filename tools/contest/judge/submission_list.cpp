@@ -12,7 +12,7 @@ bool isSkipped(const std::string& name) { return name.starts_with('.') || name.e
 
 // A folder's regular files, in byte order of their paths, less the skipped ones.
 std::vector<std::pair<std::string, FileStatus>> folderFiles(const std::string& folder,
-                                                            std::int64_t& skipped) {
+                                                            std::vector<std::string>& skipped) {
   std::error_code error;
   std::filesystem::directory_iterator entries(folder, error);
   if (error) throw fileFailure("cannot read", folder, error.message());
@@ -23,7 +23,7 @@ std::vector<std::pair<std::string, FileStatus>> folderFiles(const std::string& f
     const auto status = fileStatusOf(prefix + name);
     if (!status || !status->regular) continue;
     if (isSkipped(name)) {
-      ++skipped;
+      skipped.push_back(prefix + name);
     } else {
       files.emplace_back(prefix + name, *status);
     }

@@ -19,11 +19,11 @@ struct SubmissionFile {
   ContentHash hash;
 };
 
-// The submissions that `operands` name, in their order, and how many files
-// of their folders were skipped.
+// The submissions that `operands` name, in their order, and the files of
+// their folders that were skipped.
 struct SubmissionListing {
   std::vector<SubmissionFile> files;
-  std::int64_t skipped = 0;
+  std::vector<std::string> skipped;
 };
 
 // Each folder gives its regular files (not recursive) in byte order of their

@@ -3,11 +3,16 @@
 #include "common/escaped_bytes.h"
 #include "common/file_status.h"
 
-std::optional<OutputFormat> outputFormatOf(std::string_view path) {
-  if (path.ends_with(".csv")) return OutputFormat::csv;
-  if (path.ends_with(".json")) return OutputFormat::json;
-  if (path.ends_with(".html")) return OutputFormat::html;
+std::optional<OutputFormat> formatByName(std::string_view name) {
+  if (name == "csv") return OutputFormat::csv;
+  if (name == "json") return OutputFormat::json;
+  if (name == "html") return OutputFormat::html;
   return std::nullopt;
+}
+
+std::optional<OutputFormat> outputFormatOf(std::string_view path) {
+  const auto dot = path.rfind('.');
+  return dot == std::string_view::npos ? std::nullopt : formatByName(path.substr(dot + 1));
 }
 
 void writeStandings(std::ostream& output, const Standings& standings, OutputFormat format) {

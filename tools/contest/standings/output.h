@@ -7,9 +7,10 @@
 
 #include "contest/standings/ranking.h"
 
-// The formats of the standings, chosen by the output file's extension.
+// The formats of the standings, chosen by --format or the output file's extension.
 enum class OutputFormat { csv, json, html };
 
+std::optional<OutputFormat> formatByName(std::string_view name);  // "csv", "json" or "html"
 std::optional<OutputFormat> outputFormatOf(std::string_view path);
 
 void writeStandings(std::ostream& output, const Standings& standings, OutputFormat format);

@@ -86,6 +86,18 @@ check "hidden and backup files: skipped and counted" \
   grep -q ' 0 judged now .*; 3 hidden or backup files skipped$' summary.txt
 check "hidden and backup files: not recorded" test "$(query results.db \
   "SELECT count(*) FROM submissions WHERE path LIKE '%.tmp' OR path LIKE '%~' OR path LIKE '%.gitkeep'")" = 0
+# --json: the same summary as one JSON object, with the files of each kind.
+mkdir json-subs
+cp subs/late.txt json-subs/a.txt
+cp subs/late.txt json-subs/b.txt
+printf 'not a submission\n' >json-subs/c.txt
+cp subs/late.txt json-subs/d.txt~
+"$contest" judge input.txt json-subs -d json.db --json >summary.txt 2>&1
+check "--json: the first run as one object" test "$(sed 's/"milliseconds":[0-9]*,//' summary.txt)" = \
+  '{"submissions":3,"contents":2,"judged_before":0,"judged_now":2,"passed":1,"failed":1,"left":0,"skipped":1,"files":{"judged_now":["json-subs/a.txt","json-subs/b.txt","json-subs/c.txt"],"judged_before":[],"left":[],"skipped":["json-subs/d.txt~"]}}'
+"$contest" judge input.txt json-subs/c.txt json-subs/a.txt -d json.db --json >summary.txt 2>&1
+check "--json: judged before, in the order named" test "$(sed 's/"milliseconds":[0-9]*,//' summary.txt)" = \
+  '{"submissions":2,"contents":2,"judged_before":2,"judged_now":0,"passed":0,"failed":0,"left":0,"skipped":0,"files":{"judged_now":[],"judged_before":["json-subs/c.txt","json-subs/a.txt"],"left":[],"skipped":[]}}'
 rm subs/.barvotok-123.tmp subs/late.txt~ subs/.gitkeep
 "$gen" -n 3 --width 60 --height 40 --seed 8 -o other-input.txt
 "$contest" judge other-input.txt subs -d results.db >summary.txt 2>&1

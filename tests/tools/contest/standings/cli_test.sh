@@ -28,8 +28,14 @@ check "--help exits 0 with the usage" test $status -eq 0 -a "$(head -c 33 out.tx
 
 standings results.db -o out.txt
 check "an unknown output extension exits 2" test $status -eq 2 -a "$(cat err.txt)" = \
-  "barvotok-contest standings: the output 'out.txt' must end in .csv, .json or .html
+  "barvotok-contest standings: the output 'out.txt' must end in .csv, .json or .html, or --format must name the format
 Try 'barvotok-contest standings --help' for more information."
+standings results.db -o -
+check "standard output without --format exits 2" test $status -eq 2 -a "$(head -n 1 err.txt)" = \
+  "barvotok-contest standings: standard output needs --format csv, json or html"
+standings results.db -o - --format xml
+check "an unknown --format exits 2" test $status -eq 2 -a "$(head -n 1 err.txt)" = \
+  "barvotok-contest standings: invalid value 'xml' for --format: csv, json or html"
 for arguments in "results.db" "-o out.csv" "results.db -o out.csv --scoring best" \
   "results.db -o out.csv --count first" "results.db -o out.csv --reference ref.txt" "results.db --bad -o out.csv"; do
   # shellcheck disable=SC2086
@@ -37,8 +43,25 @@ for arguments in "results.db" "-o out.csv" "results.db -o out.csv --scoring best
   check "'$arguments' exits 2 and writes nothing" test $status -eq 2 -a ! -e out.csv
 done
 
+while IFS='|' read -r arguments expected; do
+  # shellcheck disable=SC2086
+  standings $arguments
+  check "'$arguments': refused, exit 2" test $status -eq 2 -a "$(head -n 1 err.txt)" = "barvotok-contest standings: $expected"
+done <<'ROWS'
+- -o out.csv|RESULTS cannot be standard input: a results database is read as a file
+results.db --input - --reference - -o out.csv|standard input ('-') can be only one of INPUT and the references
+ROWS
 standings results.db -o out.csv
 check "a good run exits 0" test $status -eq 0
+cp out.csv by-name.csv
+for format in csv json html; do
+  standings results.db -o "by-name.$format"
+  standings results.db --format "$format" -o - >/dev/null
+  check "--format $format -o - writes what -o NAME.$format writes" test $status -eq 0 -a "$(cmp out.txt "by-name.$format" && echo same)" = same
+  standings results.db --format "$format" -o "named.txt"
+  check "--format $format decides for a name without its extension" test $status -eq 0 -a "$(cmp named.txt "by-name.$format" && echo same)" = same
+done
+standings results.db -o out.csv
 check "a submission without a verdict is named on standard error" test "$(cat err.txt)" = \
   "barvotok-contest standings: 1 submission has no verdict yet, left out; run the judge again to finish"
 check "the CSV ranks the judged one" test "$(tr -d '\r' <out.csv)" = \

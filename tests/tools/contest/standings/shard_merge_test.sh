@@ -47,6 +47,15 @@ for options in "" "--scoring moves" "--count last" "--scoring moves --count last
   done
 done
 
+# Standard input stands for the test set or a reference; the standings are
+# the same, written to standard output.
+"$contest" standings whole.db --input input.txt --reference reference.txt -o whole.json
+"$contest" standings whole.db --input - --reference reference.txt -o - --format json <input.txt >piped-input.json
+check "--input - reads the test set from standard input" cmp -s whole.json piped-input.json
+"$contest" standings whole.db --input input.txt --reference - --format json -o - <reference.txt >piped-reference.json
+check "--reference - reads a reference from standard input, shown as '-'" \
+  test "$(sed 's/"reference.txt"/"-"/' whole.json)" = "$(cat piped-reference.json)" -a "$(grep -c '"-"' piped-reference.json)" -eq 1
+
 # The last CSV is not empty by chance: every contestant, the unidentified
 # submission and the reference are there.
 "$contest" standings shard1.db shard2.db shard0.db --input input.txt --reference reference.txt -o merged.csv
