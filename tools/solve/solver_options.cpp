@@ -116,7 +116,7 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
     } else if (cursor.is("--report")) {
       options.report = cursor.value();
     } else if (cursor.is("--strategy")) {
-      const std::string name = cursor.value();
+      const std::string& name = cursor.value();
       const auto strategy = strategyByName(name);
       if (!strategy) throw UsageError{"unknown strategy " + quotedArgument(name) + " (see --help)"};
       options.strategy = *strategy;
@@ -128,7 +128,7 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
     } else if (cursor.is("--contestant")) {
       options.contestant = checkedContestant(cursor.value());
     } else if (cursor.is("--pad")) {
-      const std::string count = cursor.value();
+      const std::string& count = cursor.value();
       shape.idleMoves = count == "max" ? MAX_SECTION_MOVES : parseWhole(count, "--pad", 0, MAX_SECTION_MOVES);
     } else if (cursor.is("--drop-last")) {
       shape.dropLast = parseWhole(cursor.value(), "--drop-last", 0, MAX_SECTION_MOVES);

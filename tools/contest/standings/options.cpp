@@ -56,13 +56,13 @@ StandingsOptions parseStandingsOptions(const std::vector<std::string>& arguments
     } else if (cursor.is("--output")) {
       output = cursor.value();
     } else if (cursor.is("--scoring")) {
-      const std::string name = cursor.value();
+      const std::string& name = cursor.value();
       if (name != "relative" && name != "moves") {
         throw UsageError{"invalid value " + quotedArgument(name) + " for --scoring: relative or moves"};
       }
       options.scoring = name == "relative" ? Scoring::relative : Scoring::moves;
     } else if (cursor.is("--count")) {
-      const std::string name = cursor.value();
+      const std::string& name = cursor.value();
       if (name != "best" && name != "last")
         throw UsageError{"invalid value " + quotedArgument(name) + " for --count: best or last"};
       options.counting = name == "best" ? Counting::best : Counting::last;
