@@ -62,6 +62,19 @@ check "gen --c: ambiguous, both named" test $? -eq 2 -a "$(head -n 1 err.txt)" =
 check "contest without a command: two lines, exit 2" test $? -eq 2 -a "$(cat err.txt)" = "barvotok-contest: a command is needed
 Try 'barvotok-contest --help' for more information."
 
+# Progress: a bar on a terminal that takes control codes (after half a
+# second: this run takes about one), no control code on a dumb one, nothing
+# into a pipe unless asked for with --progress.
+big_run=("$gen" -n 25 --width 1000 --height 1000 -o /dev/null)
+if command -v script >/dev/null; then
+  TERM=xterm script -qec "${big_run[*]}" /dev/null >tty.txt
+  check "progress on a terminal: a bar, redrawn in place" grep -q $'\r\033\\[K\\[#*\\.*\\] test cases written' tty.txt
+  TERM=dumb script -qec "${big_run[*]}" /dev/null >tty.txt
+  check "progress on a dumb terminal: no control code" test "$(grep -c $'\033' tty.txt)" -eq 0
+fi
+"${big_run[@]}" 2>err.txt
+check "progress into a pipe: nothing" test ! -s err.txt
+
 "$gen" --cases 0 >out.txt 2>err.txt; status=$?
 check "gen bad value exits 2" test $status -eq 2
 check "gen bad value says why" test "$(cat err.txt)" = "barvotok-gen: invalid value '0' for --cases: a whole number from 1 to 2147483647

@@ -13,12 +13,12 @@ int generate(const GeneratorOptions& options) {
   OutputGuard guard = refuseOutputClashes({}, {options.output});
   OutputFile output(options.output, guard);
   const GeneratorSettings& settings = options.settings;
-  Progress progress("generating test case", settings.caseCount);
+  Progress progress("test cases written", settings.caseCount, options.progress);
   writeTestSetHeader(output.stream(), settings.caseCount);
   RandomSource random(settings.seed);
   for (std::int32_t number = 1; number <= settings.caseCount; ++number) {
-    progress.show(number);
     writeTestCase(output.stream(), drawTestCase(settings, number, random));
+    progress.show(number);
   }
   output.commit();
   return 0;

@@ -30,6 +30,8 @@ const std::string_view GENERATOR_HELP =
     "      --stripe-width N   stripes: columns per stripe (default 1)\n"
     "      --hole-density P   holes: chance that a cell may become a hole (default 0.3)\n"
     "  -o, --output FILE      write to FILE instead of standard output\n"
+    "      --progress         a progress line on standard error every ten seconds,\n"
+    "                         wherever it goes (a log, a pipe); a terminal shows a bar\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -60,6 +62,7 @@ std::vector<Pattern> parsePatterns(const std::string& text) {
 constexpr OptionSpec GENERATOR_OPTIONS[] = {
     {"--help", 'h'},
     {"--version"},
+    {"--progress"},
     {"--cases", 'n', true},
     {"--width", 0, true},
     {"--height", 0, true},
@@ -81,6 +84,8 @@ GeneratorOptions parseGeneratorOptions(const std::vector<std::string>& arguments
       options.help = true;
     } else if (cursor.is("--version")) {
       options.version = true;
+    } else if (cursor.is("--progress")) {
+      options.progress = ProgressStyle::lines;
     } else if (cursor.is("--cases")) {
       settings.caseCount = static_cast<std::int32_t>(parseWhole(cursor.value(), "--cases", 1, INT32_MAX));
     } else if (cursor.is("--width")) {

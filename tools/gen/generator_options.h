@@ -4,12 +4,14 @@
 #include <string_view>
 #include <vector>
 
+#include "common/progress.h"
 #include "gen/test_set_generator.h"
 
 // What the generator's command line asks for.
 struct GeneratorOptions {
   GeneratorSettings settings;
-  std::string output = "-";  // "-" is standard output
+  std::string output = "-";                           // "-" is standard output
+  ProgressStyle progress = ProgressStyle::automatic;  // --progress: lines
   bool help = false;
   bool version = false;
 };

@@ -34,17 +34,18 @@ std::string reportOnSubmission(const TestSet& testSet, const std::string& submis
 // for the end, so that they never break into the progress line.
 std::vector<std::vector<std::int32_t>> solveAll(const SolverOptions& options, const TestSet& testSet,
                                                 MoveTable& table, std::string& notes) {
-  Progress progress("solving test case", static_cast<std::int64_t>(testSet.size()));
+  Progress progress("test cases solved", static_cast<std::int64_t>(testSet.size()), options.progress);
   std::vector<std::vector<std::int32_t>> answers;
   for (const TestCase& testCase : testSet) {
-    progress.show(testCase.number);
-    Progress cells("flooded cells", std::int64_t{testCase.w} * testCase.h);
+    Progress cells("cells flooded in test case " + std::to_string(testCase.number),
+                   std::int64_t{testCase.w} * testCase.h, options.progress);
     SearchLimits limits = options.limits;
     limits.progress = [&cells](std::int64_t flooded, std::int64_t) { cells.show(flooded); };
     SolverAnswer answer = solve(testCase, options.strategy, limits);
     table.add(testCase, static_cast<std::int64_t>(answer.moves.size()), answer.lowerBound);
     notes += optimalityNote(testCase, answer);
     answers.push_back(std::move(answer.moves));
+    progress.show(testCase.number);
   }
   return answers;
 }

@@ -38,6 +38,8 @@ const std::string_view SOLVER_HELP =
     "      --drop-last N      leave out the last N moves of each section\n"
     "      --stop-after N     keep at most the first N moves of each section\n"
     "  -q, --quiet            no table of moves and no notes of the exact search\n"
+    "      --progress         a progress line on standard error every ten seconds,\n"
+    "                         wherever it goes (a log, a pipe); a terminal shows a bar\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -94,9 +96,19 @@ double parseSeconds(const std::string& text) {
 }  // namespace
 
 constexpr OptionSpec SOLVER_OPTIONS[] = {
-    {"--help", 'h'},           {"--version"},           {"--quiet", 'q'},          {"--output", 'o', true},
-    {"--report", 0, true},     {"--strategy", 0, true}, {"--beam-width", 0, true}, {"--time-limit", 0, true},
-    {"--contestant", 0, true}, {"--pad", 0, true},      {"--drop-last", 0, true},  {"--stop-after", 0, true},
+    {"--help", 'h'},
+    {"--version"},
+    {"--progress"},
+    {"--quiet", 'q'},
+    {"--output", 'o', true},
+    {"--report", 0, true},
+    {"--strategy", 0, true},
+    {"--beam-width", 0, true},
+    {"--time-limit", 0, true},
+    {"--contestant", 0, true},
+    {"--pad", 0, true},
+    {"--drop-last", 0, true},
+    {"--stop-after", 0, true},
 };
 
 SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
@@ -109,6 +121,8 @@ SolverOptions parseSolverOptions(const std::vector<std::string>& arguments) {
       options.help = true;
     } else if (cursor.is("--version")) {
       options.version = true;
+    } else if (cursor.is("--progress")) {
+      options.progress = ProgressStyle::lines;
     } else if (cursor.is("--quiet")) {
       options.table = false;
     } else if (cursor.is("--output")) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/progress.h"
 #include "solve/section_shaping.h"
 #include "solve/solvers.h"
 
@@ -16,7 +17,8 @@ struct SolverOptions {
   SearchLimits limits;
   std::string contestant = "000000";
   SectionShape shape;
-  bool table = true;  // the table of moves on standard error
+  bool table = true;                                  // the table of moves on standard error
+  ProgressStyle progress = ProgressStyle::automatic;  // --progress: lines
   bool help = false;
   bool version = false;
 };

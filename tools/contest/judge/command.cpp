@@ -164,7 +164,7 @@ class JudgeRun {
     tally.pendingContents = static_cast<std::int64_t>(pending.size());
     double seconds = 0;
     {
-      Progress progress("judged", static_cast<std::int64_t>(pending.size()));
+      Progress progress("contents judged", static_cast<std::int64_t>(pending.size()), options_.progress);
       const std::int64_t threads =
           options_.threads > 0 ? options_.threads : std::int64_t{std::thread::hardware_concurrency()};
       const auto record = [&](const PendingContent& content, const Judgement& judgement) {

@@ -27,6 +27,8 @@ const std::string_view JUDGE_HELP =
     "      --json             write the summary as one JSON object: the counts, and\n"
     "                         the files judged now, judged before, left for the\n"
     "                         next run and skipped\n"
+    "      --progress         a progress line on standard error every ten seconds,\n"
+    "                         wherever it goes (a log, a pipe); a terminal shows a bar\n"
     "  -h, --help             show this help and exit\n"
     "      --version          show the version and exit\n"
     "\n"
@@ -59,7 +61,7 @@ ShardChoice parseShard(std::string_view text) {
 }
 
 constexpr OptionSpec JUDGE_OPTIONS[] = {
-    {"--help", 'h'},          {"--version"},         {"--recheck"},        {"--json"},
+    {"--help", 'h'},          {"--version"},         {"--progress"},       {"--recheck"},          {"--json"},
     {"--results", 'd', true}, {"--jobs", 'j', true}, {"--shard", 0, true}, {"--reports", 0, true},
 };
 
@@ -73,6 +75,8 @@ JudgeOptions parseJudgeOptions(const std::vector<std::string>& arguments) {
       options.help = true;
     } else if (cursor.is("--version")) {
       options.version = true;
+    } else if (cursor.is("--progress")) {
+      options.progress = ProgressStyle::lines;
     } else if (cursor.is("--results")) {
       options.results = cursor.value();
       resultsGiven = true;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/progress.h"
+
 // Part `index` of `count` parts of the submission list, as job arrays number
 // their tasks: from 0 to count - 1.
 struct ShardChoice {
@@ -19,9 +21,10 @@ struct JudgeOptions {
   std::string results;
   std::int64_t threads = 0;  // 0: one per core
   ShardChoice shard;
-  std::string reportsFolder;  // empty: no report files
-  bool recheck = false;       // judge the contents with a stored verdict again
-  bool json = false;          // the summary as one JSON object
+  std::string reportsFolder;                          // empty: no report files
+  bool recheck = false;                               // judge the contents with a stored verdict again
+  bool json = false;                                  // the summary as one JSON object
+  ProgressStyle progress = ProgressStyle::automatic;  // --progress: lines
   bool help = false;
   bool version = false;
 };
