@@ -8,6 +8,12 @@ include(GNUInstallDirs)
 
 set(BARVOTOK_TOOLS barvotok-gen barvotok-solve barvotok-visualise barvotok-contest)
 install(TARGETS Zvn22Barvotok ${BARVOTOK_TOOLS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# One bash completion script serves the five, under each one's name, where
+# bash-completion loads it on first use.
+foreach(program Zvn22Barvotok ${BARVOTOK_TOOLS})
+  install(FILES ${PROJECT_SOURCE_DIR}/tools/completion/barvotok.bash
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME ${program})
+endforeach()
 # Another preset's build, made as a part of this one when OPTION is on (the
 # package preset turns both on): a build of its own, in its own folder.
 function(barvotok_preset_build option preset what)

@@ -17,6 +17,8 @@ programs="Zvn22Barvotok barvotok-contest barvotok-gen barvotok-solve barvotok-vi
 check "the project names its version" test -n "$version"
 check "bin holds the five programs" test "$(ls "$scratch/prefix/bin" | tr '\n' ' ')" = "$programs "
 check "the README is in the doc folder" cmp -s "$scratch/prefix/share/doc/barvotok/README.md" "$source_dir/README.md"
+check "the bash completion is installed under each program's name" \
+  test "$(ls "$scratch/prefix/share/bash-completion/completions" | tr '\n' ' ')" = "$programs "
 # The contestant's page, where the web build made it (scripts/test.sh does).
 web_page=$source_dir/build/web/barvotok.html
 if [ -f "$web_page" ]; then
