@@ -54,6 +54,9 @@ add_custom_command(
 add_custom_target(changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The reference pages beside the README, as its links expect them.
+file(GLOB DOC_PAGES ${PROJECT_SOURCE_DIR}/docs/*.md ${PROJECT_SOURCE_DIR}/docs/*.png)
+install(FILES ${DOC_PAGES} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
 # Pages are compressed as Debian keeps them (gzip -9n: no name, no time, so
 # the same page gives the same bytes).
@@ -98,9 +101,9 @@ foreach(tool ${BARVOTOK_TOOLS})
   list(JOIN others "\n" see_also)
   string(REGEX REPLACE ",$" "." see_also "${see_also}")
   file(WRITE ${MAN_BUILD}/${tool}.see-also.h2m
-       "[SEE ALSO]\n${see_also}\n.PP\nThe README, installed as\n.IR /usr/share/doc/barvotok/README.md ,\n"
-       "tells the formats, the report, the results database and how to scale a\n"
-       "contest's judging out over many machines.\n")
+       "[SEE ALSO]\n${see_also}\n.PP\nThe documentation, installed in\n.IR /usr/share/doc/barvotok :\n"
+       "the README and the pages of its docs folder tell the formats, the report,\n"
+       "the results database and how to scale a contest's judging out over many machines.\n")
 endforeach()
 if(HELP2MAN)
   foreach(tool ${BARVOTOK_TOOLS})

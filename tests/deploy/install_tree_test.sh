@@ -17,6 +17,8 @@ programs="Zvn22Barvotok barvotok-contest barvotok-gen barvotok-solve barvotok-vi
 check "the project names its version" test -n "$version"
 check "bin holds the five programs" test "$(ls "$scratch/prefix/bin" | tr '\n' ' ')" = "$programs "
 check "the README is in the doc folder" cmp -s "$scratch/prefix/share/doc/barvotok/README.md" "$source_dir/README.md"
+check "the README's pages are in the doc folder's docs, as its links expect" \
+  test "$(cd "$scratch/prefix/share/doc/barvotok" && ls docs/*.md | tr '\n' ' ')" = "$(cd "$source_dir" && ls docs/*.md | tr '\n' ' ')"
 check "the bash completion is installed under each program's name" \
   test "$(ls "$scratch/prefix/share/bash-completion/completions" | tr '\n' ' ')" = "$programs "
 # The contestant's page, where the web build made it (scripts/test.sh does).

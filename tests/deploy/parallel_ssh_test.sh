@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The README's GNU parallel recipes, run as written on the installed programs:
+# The GNU parallel recipes of docs/contest.md, run as written on the installed programs:
 # on one machine, and across two machines with --sshlogin, 127.0.0.1 and
 # 127.0.0.2 standing for them, each served by an sshd that this test starts
 # with every file in its scratch folder. Both recipes' standings equal one

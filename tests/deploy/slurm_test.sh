@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The README's Slurm recipe, run as written on the installed programs: a
+# The Slurm recipe of docs/contest.md, run as written on the installed programs: a
 # one-node Slurm cluster (munged, slurmctld, slurmd) started by this test with
 # every file in its scratch folder, on free loopback ports; the job array
 # judges one shard per task on the task's scratch space, the dependent job
