@@ -16,9 +16,11 @@ namespace {
 constexpr std::array<std::string_view, 4> STRATEGY_NAMES = {"greedy", "lookahead", "beam", "exact"};
 
 // The beam over whole states ranks a state in about one step per blob and
-// per neighbour entry (a few nanoseconds each). Its width is sized so that
-// all its states together take about STATE_BEAM_STEPS steps, half a second,
-// with a level per move of the lower bound. Where that leaves fewer than
+// per neighbour entry (a few nanoseconds each). Its width is sized so that all its states together take about
+// STATE_BEAM_STEPS steps, half a second, with a level per move of the lower
+// bound; a time limit below the default one shrinks that in proportion. (The
+// bit-set bound made a state cheaper; a wider beam with that time gave as
+// many moves in all, better on some grids and worse on others.) Where that leaves fewer than
 // STATE_BEAM_WIDE states, a narrower beam gets a few seconds: even one state
 // ranked by the bound beats looking ahead by area by a quarter on grids of
 // few colours. Only where that is too much does the beam look a few moves
@@ -135,12 +137,13 @@ std::vector<std::int32_t> solveLookahead(const BlobGraph& graph, std::int32_t b)
 
 // The width of the beam over whole states; 0 where even one state per
 // level costs too much.
-std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t startBound) {
+std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t startBound, double seconds) {
   double steps = 0;
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     steps += 1 + static_cast<double>(graph.neighbours(blob).size());
   }
-  const double perState = steps * b * std::max(startBound, 1);
+  const double perState =
+      steps * b * std::max(startBound, 1) / std::min(1.0, seconds / SearchLimits().seconds);
   const double width = STATE_BEAM_STEPS / perState;
   if (width >= STATE_BEAM_WIDE)
     return static_cast<std::int32_t>(std::min<double>(width, STATE_BEAM_MAX_WIDTH));
@@ -149,7 +152,7 @@ std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t
 
 std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t startBound,
                                      const SearchLimits& limits, const SearchDeadline& deadline) {
-  const std::int32_t width = stateBeamWidth(graph, b, startBound);
+  const std::int32_t width = stateBeamWidth(graph, b, startBound, limits.seconds);
   std::vector<std::int32_t> beam =
       width >= 1 ? stateBeamSearch(graph, b, limits.beamWidth > 0 ? limits.beamWidth : width, deadline,
                                    limits.progress)
