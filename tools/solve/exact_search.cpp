@@ -88,7 +88,7 @@ class AStar {
       const std::uint32_t seen = find(child_);
       if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
       const std::int32_t bound =
-          seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child_, colour);
+          seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child_, colour, best - moves);
       if (moves + bound >= best) continue;
       if (seen != NO_NODE) {
         nodes_[seen] = {node, colour, moves, bound, clearable != 0};

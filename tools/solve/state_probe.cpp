@@ -154,7 +154,8 @@ std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
   return countRounds(flooded);
 }
 
-std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour) {
+std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour,
+                                                std::int32_t enough) {
   // The child's frontier is the parent's, less the blobs just flooded, and
   // their neighbours; its unflooded blobs are the parent's less those.
   unreached_ = left_;
@@ -162,10 +163,10 @@ std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child,
   unreached_[static_cast<std::size_t>(colour)] -= static_cast<std::int32_t>(flooding.size());
   std::copy(frontier_.begin(), frontier_.end(), next_.begin());
   for (const std::int32_t blob : flooding) addNeighbours(blob, next_);
-  return countRounds(child);
+  return countRounds(child, enough);
 }
 
-std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded) {
+std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int32_t enough) {
   ++round_;
   live_.clear();
   for (std::int32_t colour = 1; colour <= b_; ++colour) {
@@ -184,6 +185,10 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded) {
   countReached();
   std::int32_t bound = 0;
   while (live_.size() > 1) {
+    // Every colour still live adds one before the walk ends, whether it is
+    // played or is the last one left: the bound is at least this already.
+    const std::int32_t atLeast = bound + static_cast<std::int32_t>(live_.size());
+    if (atLeast >= enough) return atLeast;
     const std::size_t before = live_.size();
     std::erase_if(live_, [this](std::int32_t colour) {
       const auto at = static_cast<std::size_t>(colour);

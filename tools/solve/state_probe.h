@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -53,9 +54,13 @@ class StateProbe {
   std::int32_t lowerBound(std::span<const BlobWord> flooded) { return colourRoundsBound(flooded); }
   // The same of `child`, reached by the move of `colour` from the region of
   // the last collectMoves; cheaper, as it starts from that region's frontier.
-  std::int32_t lowerBoundAfter(std::span<const BlobWord> child, std::int32_t colour) {
-    return colourRoundsBoundAfter(child, colour);
+  // Where only whether it reaches `enough` matters, a value of `enough` or
+  // more may stop short of the bound itself (never above it).
+  std::int32_t lowerBoundAfter(std::span<const BlobWord> child, std::int32_t colour,
+                               std::int32_t enough = NO_LIMIT) {
+    return colourRoundsBoundAfter(child, colour, enough);
   }
+  static constexpr std::int32_t NO_LIMIT = INT32_MAX;
 
   // With d the distance (in blob steps) from the region to an unflooded
   // blob, it takes d moves to flood it, and after k - 1 moves every blob at
@@ -74,7 +79,8 @@ class StateProbe {
   std::int32_t colourRoundsBound(std::span<const BlobWord> flooded);
   // The same bound of `child`, the region after the move of `colour` from
   // the one of the last collectMoves, without walking the whole region.
-  std::int32_t colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour);
+  std::int32_t colourRoundsBoundAfter(std::span<const BlobWord> child, std::int32_t colour,
+                                      std::int32_t enough = NO_LIMIT);
 
  private:
   const BlobGraph& graph_;
@@ -109,5 +115,6 @@ class StateProbe {
   void addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const;
   // The walk itself, once unreached_ holds the unflooded blobs by colour and
   // next_ the frontier (and maybe some of the region).
-  std::int32_t countRounds(std::span<const BlobWord> flooded);
+  // It stops once the bound is sure to reach `enough`.
+  std::int32_t countRounds(std::span<const BlobWord> flooded, std::int32_t enough = NO_LIMIT);
 };

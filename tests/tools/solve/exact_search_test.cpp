@@ -111,6 +111,14 @@ TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
               << "seed " << seed << ", case " << grid.number;
           ASSERT_EQ(unmasked.colourRoundsBoundAfter(flooded, colour), probe.colourRoundsBound(flooded))
               << "seed " << seed << ", case " << grid.number;
+          // Asked only whether it reaches a limit, it may stop short, but
+          // only at or above the limit, never above the bound.
+          const std::int32_t exact = probe.colourRoundsBound(flooded);
+          for (std::int32_t enough = 0; enough <= exact + 1; ++enough) {
+            const std::int32_t stopped = probe.colourRoundsBoundAfter(flooded, colour, enough);
+            ASSERT_TRUE(exact < enough ? stopped == exact : stopped >= enough && stopped <= exact)
+                << "seed " << seed << ", case " << grid.number << ", limit " << enough;
+          }
         }
       }
     }
