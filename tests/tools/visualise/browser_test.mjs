@@ -326,3 +326,24 @@ test("a section that fails before the replay: the grid as given, nothing flooded
   assert.deepEqual(await cellPixel(page, 1, 0), COLOUR[2]);
   assert.equal(await text(page, "region-size"), "none");
 });
+
+// docs/visualiser.png, made from the state that docs/toolkit.md describes:
+// section 2 of the bundled example (test case 3) at move 2 of 4.
+test("the screenshot for the toolkit page", { skip: !process.env.BARVOTOK_SCREENSHOT }, async () => {
+  const root = path.resolve(path.dirname(new URL(import.meta.url).pathname), "../../..");
+  const file = path.join(scratch, "screenshot.html");
+  execFileSync(visualise, ["examples/input.txt", "examples/submission.txt", file, "--section", "2"], { cwd: root });
+  const shotContext = await launchChromium({ width: 1180, height: 760 });
+  try {
+    const page = await shotContext.newPage();
+    await page.goto(pathToFileURL(file).href);
+    await page.waitForFunction(() => window.barvotokViewer !== undefined);
+    await page.evaluate(() => window.barvotokViewer.show(2));
+    assert.equal(await text(page, "move-number"), "2");
+    assert.equal(await text(page, "move-total"), "4");
+    assert.match(await page.textContent("h1"), /test case 3/);
+    await page.screenshot({ path: process.env.BARVOTOK_SCREENSHOT, fullPage: true });
+  } finally {
+    await shotContext.close();
+  }
+});
