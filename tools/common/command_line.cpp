@@ -22,10 +22,6 @@ bool readExactly(std::string_view text, Number& number) {
   return error == std::errc() && stop == end && !text.empty();
 }
 
-}  // namespace
-
-namespace {
-
 // getopt_long's code for the long option at index k: above every letter.
 constexpr int LONG_CODES = 256;
 
