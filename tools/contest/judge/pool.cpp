@@ -32,7 +32,15 @@ struct WorkQueue {
       try {
         const Judgement judgement = judgeContent(shared, pending[index]);
         const std::lock_guard lock(sinkLock);
-        if (!failure) sink(pending[index], judgement);
+        if (failure) continue;
+        // The sink's failure is kept before the lock is let go: another
+        // thread that takes the lock then must see it, and call no sink.
+        try {
+          sink(pending[index], judgement);
+        } catch (...) {
+          failure = std::current_exception();
+          stopped = true;
+        }
       } catch (...) {
         const std::lock_guard lock(sinkLock);
         if (!failure) failure = std::current_exception();
