@@ -27,7 +27,7 @@ constexpr int LONG_CODES = 256;
 
 }  // namespace
 
-OptionCursor::OptionCursor(const std::vector<std::string>& arguments, std::span<const OptionSpec> options,
+OptionCursor::OptionCursor(const std::vector<std::string>& arguments, std::span<const KnownOption> options,
                            bool optionsFirst)
     : options_(options.begin(), options.end()) {
   // "-" returns each operand in its place (code 1) and "+" stops at the
@@ -37,11 +37,11 @@ OptionCursor::OptionCursor(const std::vector<std::string>& arguments, std::span<
   std::vector<option> longOptions;
   longOptions.reserve(options_.size() + 1);
   for (std::size_t at = 0; at < options_.size(); ++at) {
-    const OptionSpec& spec = options_[at];
-    if (spec.letter != 0)
-      shortOptions += spec.takesValue ? std::string{spec.letter, ':'} : std::string{spec.letter};
+    const KnownOption& known = options_[at];
+    if (known.letter != 0)
+      shortOptions += known.takesValue ? std::string{known.letter, ':'} : std::string{known.letter};
     // The names are string literals, as the table that holds them is.
-    longOptions.push_back({spec.name.data() + 2, spec.takesValue ? required_argument : no_argument, nullptr,
+    longOptions.push_back({known.name.data() + 2, known.takesValue ? required_argument : no_argument, nullptr,
                            LONG_CODES + static_cast<int>(at)});
   }
   longOptions.push_back({nullptr, 0, nullptr, 0});
@@ -91,8 +91,9 @@ std::string OptionCursor::nameOf(int code) const {
 std::string OptionCursor::unknownLong(std::string_view written) const {
   const std::string_view name = written.substr(0, written.find('='));
   std::string candidates;
-  for (const OptionSpec& spec : options_) {
-    if (spec.name.starts_with(name)) candidates += (candidates.empty() ? "" : ", ") + std::string(spec.name);
+  for (const KnownOption& known : options_) {
+    if (known.name.starts_with(name))
+      candidates += (candidates.empty() ? "" : ", ") + std::string(known.name);
   }
   if (candidates.find(',') == std::string::npos) return "unknown option " + quotedArgument(name);
   return "ambiguous option " + quotedArgument(name) + " (" + candidates + ")";

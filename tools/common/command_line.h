@@ -22,7 +22,7 @@ std::string quotedArgument(std::string_view text);
 
 // One option of a tool: its long name ("--name"), its short letter if any,
 // and whether it takes a value.
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;
   char letter = 0;
   bool takesValue = false;
@@ -40,7 +40,7 @@ class OptionCursor {
  public:
   // With `optionsFirst`, the first operand ends the options: what follows
   // it is operands (a command's own command line).
-  OptionCursor(const std::vector<std::string>& arguments, std::span<const OptionSpec> options,
+  OptionCursor(const std::vector<std::string>& arguments, std::span<const KnownOption> options,
                bool optionsFirst = false);
 
   // Moves to the next option or operand, in the order given; false at the end.
@@ -69,7 +69,7 @@ class OptionCursor {
   // The message for a long option that names none of the options, or more than one.
   std::string unknownLong(std::string_view written) const;
 
-  std::vector<OptionSpec> options_;
+  std::vector<KnownOption> options_;
   std::vector<Item> items_;
   std::size_t at_ = 0;  // one past the current item
 };

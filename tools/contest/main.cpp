@@ -43,7 +43,7 @@ std::string usage() {
 }
 
 // The options before the command.
-constexpr OptionSpec OPTIONS[] = {{"--help", 'h'}, {"--version"}};
+constexpr KnownOption OPTIONS[] = {{"--help", 'h'}, {"--version"}};
 
 int run(const std::vector<std::string>& arguments) {
   OptionCursor cursor(arguments, OPTIONS, true);

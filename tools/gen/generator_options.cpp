@@ -59,7 +59,7 @@ std::vector<Pattern> parsePatterns(const std::string& text) {
 
 }  // namespace
 
-constexpr OptionSpec GENERATOR_OPTIONS[] = {
+constexpr KnownOption GENERATOR_OPTIONS[] = {
     {"--help", 'h'},
     {"--version"},
     {"--progress"},

@@ -96,7 +96,7 @@ double parseSeconds(const std::string& text) {
 
 }  // namespace
 
-constexpr OptionSpec SOLVER_OPTIONS[] = {
+constexpr KnownOption SOLVER_OPTIONS[] = {
     {"--help", 'h'},
     {"--version"},
     {"--progress"},

@@ -10,7 +10,6 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
       blobsOfColour_(static_cast<std::size_t>(b) + 1, 0),
       left_(static_cast<std::size_t>(b) + 1, 0),
       colourMet_(static_cast<std::size_t>(b) + 1, 0),
-      seen_(static_cast<std::size_t>(graph.blobCount()), 0),
       played_(static_cast<std::size_t>(b) + 1, 0),
       words_(blobWords(graph.blobCount())),
       visited_(words_),
@@ -31,27 +30,23 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
   }
 }
 
-bool StateProbe::firstVisit(std::int32_t blob) {
-  std::int32_t& seen = seen_[static_cast<std::size_t>(blob)];
-  if (seen == round_) return false;
-  seen = round_;
-  return true;
+void StateProbe::countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const {
+  counts = blobsOfColour_;
+  forEachBlob(flooded, [&](std::int32_t blob) { --counts[static_cast<std::size_t>(graph_.colour(blob))]; });
 }
 
 void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
-  frontierRound_ = ++round_;
   for (auto& blobs : waiting_) blobs.clear();
   std::fill(gain_.begin(), gain_.end(), 0);
   std::fill(frontier_.begin(), frontier_.end(), 0);
-  left_ = blobsOfColour_;
+  countUnflooded(flooded, left_);
   forEachBlob(flooded, [&](std::int32_t blob) {
-    --left_[static_cast<std::size_t>(graph_.colour(blob))];
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
-      if (hasBlob(flooded, neighbour) || !firstVisit(neighbour)) continue;
+      if (hasBlob(flooded, neighbour) || hasBlob(frontier_, neighbour)) continue;
+      addBlob(frontier_, neighbour);
       const auto colour = static_cast<std::size_t>(graph_.colour(neighbour));
       waiting_[colour].push_back(neighbour);
       gain_[colour] += graph_.size(neighbour);
-      addBlob(frontier_, neighbour);
     }
   });
 }
@@ -69,9 +64,7 @@ bool StateProbe::isDeferrable(std::span<const BlobWord> flooded, std::int32_t co
   if (static_cast<std::size_t>(left_[at]) == waiting_[at].size()) return false;  // it finishes its colour
   for (const std::int32_t blob : waiting_[at]) {
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
-      // The frontier is what collectMoves reached in its round.
-      if (!hasBlob(flooded, neighbour) && seen_[static_cast<std::size_t>(neighbour)] != frontierRound_)
-        return false;
+      if (!hasBlob(flooded, neighbour) && !hasBlob(frontier_, neighbour)) return false;
     }
   }
   return true;
@@ -146,9 +139,7 @@ void StateProbe::addNeighbours(std::span<const BlobWord> from, std::span<BlobWor
 }
 
 std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
-  unreached_ = blobsOfColour_;
-  forEachBlob(flooded,
-              [&](std::int32_t blob) { --unreached_[static_cast<std::size_t>(graph_.colour(blob))]; });
+  countUnflooded(flooded, unreached_);
   std::fill(next_.begin(), next_.end(), 0);
   addNeighbours(flooded, next_);
   return countRounds(flooded);

@@ -90,7 +90,6 @@ class StateProbe {
   std::vector<std::int32_t> blobsOfColour_;         // indexed by colour
   std::vector<std::int32_t> left_;                  // unflooded blobs, indexed by colour
   std::vector<std::int32_t> colourMet_;             // the round in which a colour was met
-  std::vector<std::int32_t> seen_;                  // the round in which a blob was reached
   std::vector<BlobWord> reached_;
   std::vector<std::int32_t> queue_;
   std::vector<std::int32_t> layerEnd_;
@@ -107,9 +106,9 @@ class StateProbe {
   std::vector<BlobWord> expanding_;
   std::vector<BlobWord> frontier_;  // what the last collectMoves found
   std::int32_t round_ = 0;
-  std::int32_t frontierRound_ = 0;  // the round of the last collectMoves: seen_ marks its frontier
 
-  bool firstVisit(std::int32_t blob);
+  // The blobs of each colour outside `flooded`.
+  void countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const;
   // Adds the neighbours of `blob`, or of the blobs of `from`, to `into`.
   void addNeighbours(std::int32_t blob, std::span<BlobWord> into) const;
   void addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const;

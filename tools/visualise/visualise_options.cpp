@@ -54,7 +54,7 @@ void takeOperands(VisualiseOptions& options, const std::vector<std::string>& ope
 
 }  // namespace
 
-constexpr OptionSpec VISUALISE_OPTIONS[] = {
+constexpr KnownOption VISUALISE_OPTIONS[] = {
     {"--help", 'h'},          {"--version"},      {"--output", 'o', true}, {"--section", 0, true},
     {"--test-case", 0, true}, {"--png", 0, true}, {"--move", 0, true},
 };

@@ -9,7 +9,7 @@ namespace {
 // A command line as a tool reads one: --size/-s with a value, a flag
 // --quiet/-q, --sort with a value, and operands; what it read, as one line
 // of text.
-constexpr OptionSpec OPTIONS[] = {{"--size", 's', true}, {"--quiet", 'q'}, {"--sort", 0, true}};
+constexpr KnownOption OPTIONS[] = {{"--size", 's', true}, {"--quiet", 'q'}, {"--sort", 0, true}};
 
 std::string readCommandLine(const std::vector<std::string>& arguments) {
   OptionCursor cursor(arguments, OPTIONS);

@@ -60,7 +60,7 @@ ShardChoice parseShard(std::string_view text) {
   }
 }
 
-constexpr OptionSpec JUDGE_OPTIONS[] = {
+constexpr KnownOption JUDGE_OPTIONS[] = {
     {"--help", 'h'},          {"--version"},         {"--progress"},       {"--recheck"},          {"--json"},
     {"--results", 'd', true}, {"--jobs", 'j', true}, {"--shard", 0, true}, {"--reports", 0, true},
 };

@@ -1,6 +1,5 @@
 #include "contest/judge/tally.h"
 
-#include <algorithm>
 #include <set>
 
 #include "common/escaped_bytes.h"
@@ -34,13 +33,13 @@ void JudgeTally::print(std::ostream& out, double seconds) const {
 }
 
 void JudgeTally::printJson(std::ostream& out, double seconds) const {
-  // The files left are the pending ones that got no verdict, in their order.
+  // The pending files in their order: judged now if their content got a
+  // verdict, else left for the next run.
   const std::set<std::string> withVerdict(judged.begin(), judged.end());
+  std::vector<std::string> judgedInOrder;
   std::vector<std::string> leftFiles;
-  std::copy_if(pending.begin(), pending.end(), std::back_inserter(leftFiles),
-               [&](const std::string& path) { return !withVerdict.contains(path); });
-  std::vector<std::string> judgedInOrder = pending;
-  std::erase_if(judgedInOrder, [&](const std::string& path) { return !withVerdict.contains(path); });
+  for (const std::string& path : pending)
+    (withVerdict.contains(path) ? judgedInOrder : leftFiles).push_back(path);
   out << JsonObject()
              .number("submissions", submissions)
              .number("contents", beforeContents + pendingContents)

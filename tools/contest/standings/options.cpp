@@ -38,7 +38,7 @@ const std::string_view STANDINGS_HELP =
     "     the results do not name one test set\n"
     "  2  a bad command line\n";
 
-constexpr OptionSpec STANDINGS_OPTIONS[] = {
+constexpr KnownOption STANDINGS_OPTIONS[] = {
     {"--help", 'h'},        {"--version"},        {"--output", 'o', true}, {"--format", 0, true},
     {"--scoring", 0, true}, {"--count", 0, true}, {"--input", 0, true},    {"--reference", 0, true},
 };
