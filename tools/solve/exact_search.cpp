@@ -25,8 +25,12 @@ class AStar {
       : b_(b), deadline_(deadline), words_(blobWords(graph.blobCount())), probe_(graph, b) {
     outcome_.moves = std::move(known);
     // A node costs its state, its record, its table slots and its place in a bucket.
-    nodeLimit_ = std::min<std::size_t>(
-        NO_NODE, memoryBytes / (words_ * sizeof(BlobWord) + sizeof(Node) + 3 * sizeof(std::uint32_t)));
+    nodeLimit_ = std::min<std::size_t>(NO_NODE, memoryBytes / (words_ * sizeof(BlobWord) + sizeof(Node) +
+                                                               2 * sizeof(Slot) + sizeof(std::uint32_t)));
+    // Room for every node the memory allows, taken as it is used: growing
+    // by doubling copied the states over and over.
+    nodes_.reserve(nodeLimit_);
+    states_.reserve(nodeLimit_ * words_);
   }
 
   ExactOutcome run() {
@@ -38,7 +42,7 @@ class AStar {
     // added while one is being emptied.
     open_.resize(static_cast<std::size_t>(std::max(best, 0)));
     outcome_.lowerBound = std::min(bound, best);
-    if (bound < best) addNode(start, {NO_NODE, 0, 0, bound, false});
+    if (bound < best) addNode(start, hashBlobs(start), {NO_NODE, 0, 0, bound, false});
     std::uint32_t expansions = 0;
     for (std::int32_t f = bound; f < best; ++f) {
       auto& layers = open_[static_cast<std::size_t>(f)];
@@ -85,7 +89,8 @@ class AStar {
         continue;
       std::copy(scratch_.begin(), scratch_.end(), child_.begin());
       for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child_, blob);
-      const std::uint32_t seen = find(child_);
+      const std::uint64_t hash = hashBlobs(child_);
+      const std::uint32_t seen = find(child_, hash);
       if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
       const std::int32_t bound =
           seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child_, colour, best - moves);
@@ -95,17 +100,17 @@ class AStar {
         push(seen);
       } else {
         if (nodes_.size() >= nodeLimit_) return false;
-        addNode(child_, {node, colour, moves, bound, clearable != 0});
+        addNode(child_, hash, {node, colour, moves, bound, clearable != 0});
       }
     }
     return true;
   }
 
-  void addNode(std::span<const BlobWord> flooded, const Node& record) {
+  void addNode(std::span<const BlobWord> flooded, std::uint64_t hash, const Node& record) {
     const auto node = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back(record);
     states_.insert(states_.end(), flooded.begin(), flooded.end());
-    insert(node);
+    insert(node, hash);
     push(node);
   }
 
@@ -125,29 +130,39 @@ class AStar {
     return layers.empty() ? nullptr : &layers.back();
   }
 
-  // An open-addressing table of node numbers keyed by their states.
-  std::uint32_t find(std::span<const BlobWord> flooded) const {
+  // An open-addressing table of node numbers keyed by their states. A slot
+  // keeps the high half of its state's hash beside the node, so a probe
+  // compares whole states only where the halves agree.
+  using Slot = std::uint64_t;
+  static constexpr Slot EMPTY = NO_NODE;
+  static Slot slotOf(std::uint64_t hash, std::uint32_t node) { return (hash & ~Slot{NO_NODE}) | node; }
+  static std::uint32_t nodeIn(Slot slot) { return static_cast<std::uint32_t>(slot & NO_NODE); }
+
+  std::uint32_t find(std::span<const BlobWord> flooded, std::uint64_t hash) const {
     if (table_.empty()) return NO_NODE;
     const std::size_t mask = table_.size() - 1;
-    for (std::size_t slot = hashBlobs(flooded) & mask;; slot = (slot + 1) & mask) {
-      const std::uint32_t node = table_[slot];
-      if (node == NO_NODE || std::ranges::equal(state(node), flooded)) return node;
+    const Slot tag = slotOf(hash, 0);
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+      const Slot entry = table_[slot];
+      if (entry == EMPTY) return NO_NODE;
+      if ((entry & ~Slot{NO_NODE}) == tag && std::ranges::equal(state(nodeIn(entry)), flooded))
+        return nodeIn(entry);
     }
   }
 
-  void insert(std::uint32_t node) {
+  void insert(std::uint32_t node, std::uint64_t hash) {
     if (2 * (nodes_.size() + 1) > table_.size()) {
-      table_.assign(std::max<std::size_t>(1024, table_.size() * 2), NO_NODE);
-      for (std::uint32_t at = 0; at < node; ++at) place(at);
+      table_.assign(std::max<std::size_t>(1024, table_.size() * 2), EMPTY);
+      for (std::uint32_t at = 0; at < node; ++at) place(at, hashBlobs(state(at)));
     }
-    place(node);
+    place(node, hash);
   }
 
-  void place(std::uint32_t node) {
+  void place(std::uint32_t node, std::uint64_t hash) {
     const std::size_t mask = table_.size() - 1;
-    std::size_t slot = hashBlobs(state(node)) & mask;
-    while (table_[slot] != NO_NODE) slot = (slot + 1) & mask;
-    table_[slot] = node;
+    std::size_t slot = hash & mask;
+    while (table_[slot] != EMPTY) slot = (slot + 1) & mask;
+    table_[slot] = slotOf(hash, node);
   }
 
   ExactOutcome found(std::uint32_t node) {
@@ -176,7 +191,7 @@ class AStar {
   ExactOutcome outcome_;
   std::vector<Node> nodes_;
   std::vector<BlobWord> states_;      // words_ per node
-  std::vector<std::uint32_t> table_;  // a power of two in size
+  std::vector<Slot> table_;  // a power of two in size
   // The open nodes by moves + bound, then by moves.
   std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;

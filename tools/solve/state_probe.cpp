@@ -1,6 +1,9 @@
 #include "solve/state_probe.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <utility>
 
 StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maskedWords)
     : graph_(graph),
@@ -20,17 +23,124 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     ++blobsOfColour_[static_cast<std::size_t>(graph.colour(blob))];
   }
-  if (words_ <= maskedWords) {
+  if (words_ <= std::min(maskedWords, MASKED_WORDS)) {
     neighbourMasks_.assign(static_cast<std::size_t>(graph.blobCount()) * words_, 0);
     for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
       const std::span<BlobWord> mask =
           std::span<BlobWord>(neighbourMasks_).subspan(static_cast<std::size_t>(blob) * words_, words_);
       for (const std::int32_t neighbour : graph.neighbours(blob)) addBlob(mask, neighbour);
     }
+    colourMasks_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
+    for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
+      addBlob(std::span<BlobWord>(colourMasks_).subspan(static_cast<std::size_t>(graph.colour(blob)) * words_,
+                                                        words_),
+              blob);
+    }
   }
 }
 
+namespace {
+
+// Adds to `into` the neighbours of the blobs of `from`, on masks of W words.
+template <std::size_t W>
+void addNeighbourMasks(const BlobWord* neighbourMasks, const BlobWord* from, BlobWord* into) {
+  for (std::size_t word = 0; word < W; ++word) {
+    for (BlobWord bits = from[word]; bits != 0; bits &= bits - 1) {
+      const BlobWord* mask = neighbourMasks + (word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))) * W;
+      for (std::size_t at = 0; at < W; ++at) into[at] |= mask[at];
+    }
+  }
+}
+
+// The colour rounds of countRounds, on a graph of at most 64 * W blobs: with
+// the sets in a few words each, and a colour's blobs as a mask (a colour is
+// all reached when its mask has no bit outside the reached ones), a round
+// costs a few words a colour and a blob, not a count a blob.
+template <std::size_t W>
+std::int32_t countRoundsInWords(const BlobWord* neighbourMasks, const BlobWord* colourMasks,
+                                const BlobWord* flooded, const BlobWord* frontier,
+                                std::vector<std::int32_t>& live, std::int32_t enough) {
+  using Set = std::array<BlobWord, W>;
+  Set visited;
+  Set pending;
+  for (std::size_t word = 0; word < W; ++word) {
+    pending[word] = frontier[word] & ~flooded[word];
+    visited[word] = flooded[word] | pending[word];
+  }
+  std::int32_t bound = 0;
+  while (live.size() > 1) {
+    // Every colour still live adds one before the walk ends, whether it is
+    // played or is the last one left: the bound is at least this already.
+    const std::int32_t atLeast = bound + static_cast<std::int32_t>(live.size());
+    if (atLeast >= enough) return atLeast;
+    Set played{};
+    std::size_t kept = 0;
+    for (const std::int32_t colour : live) {
+      const BlobWord* mask = colourMasks + static_cast<std::size_t>(colour) * W;
+      BlobWord outside = 0;
+      for (std::size_t word = 0; word < W; ++word) outside |= mask[word] & ~visited[word];
+      if (outside != 0) {
+        live[kept++] = colour;
+      } else {
+        for (std::size_t word = 0; word < W; ++word) played[word] |= mask[word];
+      }
+    }
+    const auto playedNow = static_cast<std::int32_t>(live.size() - kept);
+    live.resize(kept);
+    Set next{};
+    if (playedNow > 0) {
+      // The colours played reach on through their own blobs only.
+      bound += playedNow;
+      Set expanding;
+      for (std::size_t word = 0; word < W; ++word) {
+        expanding[word] = pending[word] & played[word];
+        pending[word] &= ~played[word];
+      }
+      addNeighbourMasks<W>(neighbourMasks, expanding.data(), next.data());
+    } else {
+      ++bound;
+      addNeighbourMasks<W>(neighbourMasks, pending.data(), next.data());
+      pending = Set{};
+    }
+    for (std::size_t word = 0; word < W; ++word) {
+      next[word] &= ~visited[word];
+      visited[word] |= next[word];
+      pending[word] |= next[word];
+    }
+  }
+  return bound + static_cast<std::int32_t>(live.size());
+}
+
+using RoundsInWords = std::int32_t (*)(const BlobWord*, const BlobWord*, const BlobWord*, const BlobWord*,
+                                       std::vector<std::int32_t>&, std::int32_t);
+using NeighboursInWords = void (*)(const BlobWord*, const BlobWord*, BlobWord*);
+
+template <std::size_t... W>
+constexpr std::array<RoundsInWords, sizeof...(W) + 1> roundsInWords(std::index_sequence<W...>) {
+  return {nullptr, &countRoundsInWords<W + 1>...};
+}
+template <std::size_t... W>
+constexpr std::array<NeighboursInWords, sizeof...(W) + 1> neighboursInWords(std::index_sequence<W...>) {
+  return {nullptr, &addNeighbourMasks<W + 1>...};
+}
+
+// Indexed by the words of a set, 1 to StateProbe::MASKED_WORDS.
+constexpr auto ROUNDS_IN_WORDS = roundsInWords(std::make_index_sequence<StateProbe::MASKED_WORDS>());
+constexpr auto NEIGHBOURS_IN_WORDS = neighboursInWords(std::make_index_sequence<StateProbe::MASKED_WORDS>());
+
+}  // namespace
+
 void StateProbe::countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const {
+  if (!colourMasks_.empty()) {
+    counts.assign(static_cast<std::size_t>(b_) + 1, 0);
+    for (std::int32_t colour = 1; colour <= b_; ++colour) {
+      const std::span<const BlobWord> mask = colourMask(colour);
+      std::int32_t left = 0;
+      for (std::size_t word = 0; word < words_; ++word) left += std::popcount(mask[word] & ~flooded[word]);
+      counts[static_cast<std::size_t>(colour)] = left;
+    }
+    return;
+  }
   counts = blobsOfColour_;
   forEachBlob(flooded, [&](std::int32_t blob) { --counts[static_cast<std::size_t>(graph_.colour(blob))]; });
 }
@@ -40,14 +150,12 @@ void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
   std::fill(gain_.begin(), gain_.end(), 0);
   std::fill(frontier_.begin(), frontier_.end(), 0);
   countUnflooded(flooded, left_);
-  forEachBlob(flooded, [&](std::int32_t blob) {
-    for (const std::int32_t neighbour : graph_.neighbours(blob)) {
-      if (hasBlob(flooded, neighbour) || hasBlob(frontier_, neighbour)) continue;
-      addBlob(frontier_, neighbour);
-      const auto colour = static_cast<std::size_t>(graph_.colour(neighbour));
-      waiting_[colour].push_back(neighbour);
-      gain_[colour] += graph_.size(neighbour);
-    }
+  addNeighbours(flooded, frontier_);
+  for (std::size_t word = 0; word < words_; ++word) frontier_[word] &= ~flooded[word];
+  forEachBlob(frontier_, [&](std::int32_t blob) {
+    const auto colour = static_cast<std::size_t>(graph_.colour(blob));
+    waiting_[colour].push_back(blob);
+    gain_[colour] += graph_.size(blob);
   });
 }
 
@@ -135,7 +243,11 @@ void StateProbe::addNeighbours(std::int32_t blob, std::span<BlobWord> into) cons
 }
 
 void StateProbe::addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const {
-  forEachBlob(from, [&](std::int32_t blob) { addNeighbours(blob, into); });
+  if (neighbourMasks_.empty()) {
+    forEachBlob(from, [&](std::int32_t blob) { addNeighbours(blob, into); });
+  } else {
+    NEIGHBOURS_IN_WORDS[words_](neighbourMasks_.data(), from.data(), into.data());
+  }
 }
 
 std::int32_t StateProbe::colourRoundsBound(std::span<const BlobWord> flooded) {
@@ -158,11 +270,15 @@ std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child,
 }
 
 std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int32_t enough) {
-  ++round_;
   live_.clear();
   for (std::int32_t colour = 1; colour <= b_; ++colour) {
     if (unreached_[static_cast<std::size_t>(colour)] > 0) live_.push_back(colour);
   }
+  if (!colourMasks_.empty()) {
+    return ROUNDS_IN_WORDS[words_](neighbourMasks_.data(), colourMasks_.data(), flooded.data(), next_.data(),
+                                   live_, enough);
+  }
+  ++round_;
   for (std::size_t word = 0; word < words_; ++word) {
     next_[word] &= ~flooded[word];
     visited_[word] = flooded[word] | next_[word];
@@ -176,8 +292,6 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
   countReached();
   std::int32_t bound = 0;
   while (live_.size() > 1) {
-    // Every colour still live adds one before the walk ends, whether it is
-    // played or is the last one left: the bound is at least this already.
     const std::int32_t atLeast = bound + static_cast<std::int32_t>(live_.size());
     if (atLeast >= enough) return atLeast;
     const std::size_t before = live_.size();
@@ -190,7 +304,6 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
     const auto playedNow = static_cast<std::int32_t>(before - live_.size());
     std::fill(next_.begin(), next_.end(), 0);
     if (playedNow > 0) {
-      // The colours played reach on through their own blobs only.
       bound += playedNow;
       std::fill(expanding_.begin(), expanding_.end(), 0);
       forEachBlob(pending_, [&](std::int32_t blob) {

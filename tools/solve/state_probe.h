@@ -14,9 +14,10 @@
 // blobs and their edges (the bound: every blob and edge).
 class StateProbe {
  public:
-  // On a graph of at most 64 * maskedWords blobs a blob's neighbours are
-  // kept as a bit set as well (tests ask for 0 to try the other way).
-  static constexpr std::size_t MASKED_WORDS = 16;
+  // On a graph of at most 64 * maskedWords blobs a blob's neighbours, and
+  // the blobs of each colour, are kept as bit sets as well (tests ask for 0
+  // to try the other way).
+  static constexpr std::size_t MASKED_WORDS = 8;
   StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maskedWords = MASKED_WORDS);
 
   // The unflooded blobs that touch the region, filed by colour; afterwards
@@ -105,10 +106,14 @@ class StateProbe {
   std::vector<BlobWord> next_;
   std::vector<BlobWord> expanding_;
   std::vector<BlobWord> frontier_;  // what the last collectMoves found
+  std::vector<BlobWord> colourMasks_;  // words_ per colour (colour 0 unused); empty on a large graph
   std::int32_t round_ = 0;
 
   // The blobs of each colour outside `flooded`.
   void countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const;
+  std::span<const BlobWord> colourMask(std::int32_t colour) const {
+    return std::span<const BlobWord>(colourMasks_).subspan(static_cast<std::size_t>(colour) * words_, words_);
+  }
   // Adds the neighbours of `blob`, or of the blobs of `from`, to `into`.
   void addNeighbours(std::int32_t blob, std::span<BlobWord> into) const;
   void addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const;

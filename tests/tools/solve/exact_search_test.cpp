@@ -125,6 +125,50 @@ TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
   }
 }
 
+// Larger boards, up to the largest graph kept as masks and just past it:
+// along random games, the probe on masks finds the same moves and bounds as
+// the walk on edges that large graphs take.
+TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
+  RandomSource random(11);
+  std::set<std::size_t> widths;
+  for (std::int32_t side = 6; side <= 30; side += 2) {
+    GeneratorSettings settings;
+    settings.width = {side, side};
+    settings.height = {side, side};
+    settings.colours = {3, 10};
+    settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
+    settings.caseCount = 3;
+    settings.seed = static_cast<std::uint64_t>(side);
+    for (const TestCase& grid : generateTestSet(settings)) {
+      const BlobGraph graph(grid);
+      widths.insert(blobWords(graph.blobCount()));
+      StateProbe masked(graph, grid.b);
+      StateProbe unmasked(graph, grid.b, 0);
+      std::vector<BlobWord> flooded(blobWords(graph.blobCount()), 0);
+      addBlob(flooded, 0);
+      const auto where = [&] { return "side " + std::to_string(side) + ", case " + std::to_string(grid.number); };
+      for (std::int32_t step = 0; step < 12; ++step) {
+        ASSERT_EQ(masked.colourRoundsBound(flooded), unmasked.colourRoundsBound(flooded)) << where();
+        masked.collectMoves(flooded);
+        unmasked.collectMoves(flooded);
+        for (std::int32_t colour = 1; colour <= grid.b; ++colour) {
+          ASSERT_TRUE(std::ranges::equal(masked.waiting(colour), unmasked.waiting(colour))) << where();
+        }
+        const auto colour = static_cast<std::int32_t>(random.between(1, grid.b));
+        if (masked.gain(colour) == 0) continue;
+        std::vector<BlobWord> child = flooded;
+        for (const std::int32_t blob : masked.waiting(colour)) addBlob(child, blob);
+        for (const std::int32_t enough : {StateProbe::NO_LIMIT, 3}) {
+          ASSERT_EQ(masked.lowerBoundAfter(child, colour, enough), unmasked.lowerBoundAfter(child, colour, enough))
+              << where();
+        }
+        flooded = child;
+      }
+    }
+  }
+  EXPECT_GE(widths.size(), StateProbe::MASKED_WORDS + 1);  // every width of masks, and beyond
+}
+
 // Where the probe says two moves in a row commute, the other order reaches
 // the same region: the exact search searches only one of them.
 TEST(StateProbe, CommutingMovesReachOneRegion) {
