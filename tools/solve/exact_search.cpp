@@ -1,22 +1,57 @@
 #include "solve/exact_search.h"
 
 #include <algorithm>
+#include <bit>
+#include <climits>
+#include <cstdint>
 #include <span>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 #include "solve/blob_set.h"
+#include "testset/test_case.h"
 #include "solve/state_probe.h"
 
 namespace {
 
 constexpr std::uint32_t NO_NODE = 0xFFFFFFFFU;
 
+// Twelve bytes a node, as there may be millions: a move is a colour (at
+// most MAX_COLOURS), and the moves and bounds kept stay below the known
+// answer, which run() holds to MAX_MOVES.
 struct Node {
   std::uint32_t parent;
-  std::int32_t move;
-  std::int32_t moves;  // from the start to this state
-  std::int32_t bound;  // the lower bound on the moves still needed
-  bool forced;         // the move was the parent's only one
+  std::int16_t moves;  // from the start to this state
+  std::int16_t bound;  // the lower bound on the moves still needed
+  std::uint8_t move;
+  bool forced;  // the move was the parent's only one
 };
+static_assert(MAX_COLOURS <= UINT8_MAX);
+constexpr std::int32_t MAX_MOVES = INT16_MAX;
+
+Node makeNode(std::uint32_t parent, std::int32_t move, std::int32_t moves, std::int32_t bound, bool forced) {
+  return {parent, static_cast<std::int16_t>(moves), static_cast<std::int16_t>(bound),
+          static_cast<std::uint8_t>(move), forced};
+}
+
+// Asks for large pages under a buffer reserved for the whole search. It
+// fills hundreds of megabytes within seconds, and taking them from the
+// kernel a small page at a time cost a tenth of the search.
+template <typename T>
+void preferLargePages(const std::vector<T>& buffer) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t LARGE_PAGE = std::uintptr_t{2} << 20;
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::uintptr_t from = (begin + LARGE_PAGE - 1) & ~(LARGE_PAGE - 1);
+  const std::uintptr_t to = (begin + buffer.capacity() * sizeof(T)) & ~(LARGE_PAGE - 1);
+  // Only a hint: where the kernel declines, small pages serve as before.
+  if (to > from) static_cast<void>(madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE));
+#else
+  static_cast<void>(buffer);
+#endif
+}
 
 class AStar {
  public:
@@ -31,6 +66,10 @@ class AStar {
     // by doubling copied the states over and over.
     nodes_.reserve(nodeLimit_);
     states_.reserve(nodeLimit_ * words_);
+    table_.reserve(std::bit_ceil(2 * nodeLimit_));
+    preferLargePages(nodes_);
+    preferLargePages(states_);
+    preferLargePages(table_);
   }
 
   ExactOutcome run() {
@@ -38,11 +77,14 @@ class AStar {
     std::vector<BlobWord> start(words_, 0);
     addBlob(start, 0);
     const std::int32_t bound = probe_.lowerBound(start);
+    // Longer answers come only with idle moves or from graphs far beyond
+    // what the search can hold; the start's bound is all it says of them.
+    if (best > MAX_MOVES) return stopped(bound);
     // Only states that may beat the known answer are kept, so no bucket is
     // added while one is being emptied.
     open_.resize(static_cast<std::size_t>(std::max(best, 0)));
     outcome_.lowerBound = std::min(bound, best);
-    if (bound < best) addNode(start, hashBlobs(start), {NO_NODE, 0, 0, bound, false});
+    if (bound < best) addNode(start, hashBlobs(start), makeNode(NO_NODE, 0, 0, bound, false));
     std::uint32_t expansions = 0;
     for (std::int32_t f = bound; f < best; ++f) {
       auto& layers = open_[static_cast<std::size_t>(f)];
@@ -80,27 +122,41 @@ class AStar {
     // is dropped where only one is tried here.
     const bool ordered = record.parent != NO_NODE && !record.forced && clearable == 0;
     if (ordered) parent_.assign(state(record.parent).begin(), state(record.parent).end());
-    child_.resize(words_);
+    // The children first, each with its hash and its table slot asked of
+    // the memory: a slot is far more often out of the cache than not, and
+    // meanwhile the others are built and ranked.
+    children_.clear();
+    childMoves_.clear();
+    childHashes_.clear();
     for (std::int32_t colour = 1; colour <= b_; ++colour) {
       if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
           probe_.isDeferrable(scratch_, colour))
         continue;
       if (ordered && colour < record.move && probe_.commutes(parent_, scratch_, colour, record.move))
         continue;
-      std::copy(scratch_.begin(), scratch_.end(), child_.begin());
-      for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child_, blob);
-      const std::uint64_t hash = hashBlobs(child_);
-      const std::uint32_t seen = find(child_, hash);
+      const std::size_t at = children_.size();
+      children_.insert(children_.end(), scratch_.begin(), scratch_.end());
+      const std::span<BlobWord> child = std::span<BlobWord>(children_).subspan(at, words_);
+      for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child, blob);
+      childMoves_.push_back(colour);
+      childHashes_.push_back(hashBlobs(child));
+      if (!table_.empty()) __builtin_prefetch(&table_[childHashes_.back() & (table_.size() - 1)]);
+    }
+    for (std::size_t at = 0; at < childMoves_.size(); ++at) {
+      const std::span<const BlobWord> child = std::span<const BlobWord>(children_).subspan(at * words_, words_);
+      const std::int32_t colour = childMoves_[at];
+      const std::uint64_t hash = childHashes_[at];
+      const std::uint32_t seen = find(child, hash);
       if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
       const std::int32_t bound =
-          seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child_, colour, best - moves);
+          seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child, colour, best - moves);
       if (moves + bound >= best) continue;
       if (seen != NO_NODE) {
-        nodes_[seen] = {node, colour, moves, bound, clearable != 0};
+        nodes_[seen] = makeNode(node, colour, moves, bound, clearable != 0);
         push(seen);
       } else {
         if (nodes_.size() >= nodeLimit_) return false;
-        addNode(child_, hash, {node, colour, moves, bound, clearable != 0});
+        addNode(child, hash, makeNode(node, colour, moves, bound, clearable != 0));
       }
     }
     return true;
@@ -196,7 +252,9 @@ class AStar {
   std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;
   std::vector<BlobWord> parent_;  // the state of the node's parent
-  std::vector<BlobWord> child_;
+  std::vector<BlobWord> children_;  // words_ per child of the node being expanded
+  std::vector<std::int32_t> childMoves_;
+  std::vector<std::uint64_t> childHashes_;
 };
 
 }  // namespace
