@@ -16,19 +16,18 @@ namespace {
 constexpr std::array<std::string_view, 4> STRATEGY_NAMES = {"greedy", "lookahead", "beam", "exact"};
 
 // The beam over whole states ranks a state in about one step per blob and
-// per neighbour entry (a few nanoseconds each). Its width is sized so that all its states together take about
-// STATE_BEAM_STEPS steps, half a second, with a level per move of the lower
-// bound; a time limit below the default one shrinks that in proportion. (The
-// bit-set bound made a state cheaper; a wider beam with that time gave as
-// many moves in all, better on some grids and worse on others.) Where that leaves fewer than
-// STATE_BEAM_WIDE states, a narrower beam gets a few seconds: even one state
-// ranked by the bound beats looking ahead by area by a quarter on grids of
-// few colours. Only where that is too much does the beam look a few moves
-// ahead of the played region instead.
-constexpr double STATE_BEAM_STEPS = 6e7;
-constexpr double NARROW_BEAM_STEPS = 3e8;
-constexpr std::int32_t STATE_BEAM_MAX_WIDTH = 500;
-constexpr std::int32_t STATE_BEAM_WIDE = 8;
+// per neighbour entry (about two nanoseconds each; on a graph small enough
+// for the probe's masks, a sixth of that). Its width is sized so that all its
+// states together take about STATE_BEAM_STEPS steps, half a second, with a
+// level per move of the lower bound; a time limit below BEAM_FULL_SECONDS
+// shrinks that in proportion. Even one state ranked by the bound beats
+// looking ahead by area by a quarter on grids of few colours; only where one
+// state costs too much does the beam look a few moves ahead of the played
+// region instead.
+constexpr double STATE_BEAM_STEPS = 3e8;
+constexpr double MASKED_STEP_SHARE = 1.0 / 6;
+constexpr double BEAM_FULL_SECONDS = 10;
+constexpr std::int32_t STATE_BEAM_MAX_WIDTH = 5000;
 constexpr std::int32_t HORIZON_WIDTH = 16;
 constexpr std::int32_t HORIZON_DEPTH = 4;
 // A* keeps whole states; beyond this many blobs it would run out of memory
@@ -142,12 +141,9 @@ std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     steps += 1 + static_cast<double>(graph.neighbours(blob).size());
   }
-  const double perState =
-      steps * b * std::max(startBound, 1) / std::min(1.0, seconds / SearchLimits().seconds);
-  const double width = STATE_BEAM_STEPS / perState;
-  if (width >= STATE_BEAM_WIDE)
-    return static_cast<std::int32_t>(std::min<double>(width, STATE_BEAM_MAX_WIDTH));
-  return static_cast<std::int32_t>(std::min<double>(NARROW_BEAM_STEPS / perState, STATE_BEAM_WIDE - 1));
+  if (blobWords(graph.blobCount()) <= StateProbe::MASKED_WORDS) steps *= MASKED_STEP_SHARE;
+  const double perState = steps * b * std::max(startBound, 1) / std::min(1.0, seconds / BEAM_FULL_SECONDS);
+  return static_cast<std::int32_t>(std::min<double>(STATE_BEAM_STEPS / perState, STATE_BEAM_MAX_WIDTH));
 }
 
 std::vector<std::int32_t> beamSearch(const BlobGraph& graph, std::int32_t b, std::int32_t startBound,
