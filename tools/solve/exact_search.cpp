@@ -59,9 +59,11 @@ class AStar {
         const SearchDeadline& deadline, std::size_t memoryBytes)
       : b_(b), deadline_(deadline), words_(blobWords(graph.blobCount())), probe_(graph, b) {
     outcome_.moves = std::move(known);
-    // A node costs its state, its record, its table slots and its place in a bucket.
+    // A node costs its state, its record, up to four table slots (the table
+    // is between a quarter and half full) and its places in the buckets,
+    // whose vectors may be twice the size of what they hold.
     nodeLimit_ = std::min<std::size_t>(NO_NODE, memoryBytes / (words_ * sizeof(BlobWord) + sizeof(Node) +
-                                                               2 * sizeof(Slot) + sizeof(std::uint32_t)));
+                                                               4 * sizeof(Slot) + 2 * sizeof(std::uint32_t)));
     // Room for every node the memory allows, taken as it is used: growing
     // by doubling copied the states over and over.
     nodes_.reserve(nodeLimit_);

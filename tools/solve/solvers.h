@@ -25,7 +25,7 @@ std::optional<Strategy> strategyByName(std::string_view name);
 struct SearchLimits {
   std::int32_t beamWidth = 0;  // 0: the width that suits the graph's size
   double seconds = 40;         // per test case; then the searches answer with what they have
-  std::size_t exactMemoryBytes = std::size_t{512} << 20;
+  std::size_t exactMemoryBytes = std::size_t{2} << 30;
   // Told now and then how many of the grid's cells the beam has flooded.
   SearchProgress progress;
 };
