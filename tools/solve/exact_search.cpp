@@ -11,16 +11,16 @@
 #endif
 
 #include "solve/blob_set.h"
-#include "testset/test_case.h"
 #include "solve/state_probe.h"
+#include "testset/test_case.h"
 
 namespace {
 
 constexpr std::uint32_t NO_NODE = 0xFFFFFFFFU;
 
 // Twelve bytes a node, as there may be millions: a move is a colour (at
-// most MAX_COLOURS), and the moves and bounds kept stay below the known
-// answer, which run() holds to MAX_MOVES.
+// most MAX_COLOURS), and moves and bounds are at most the graph's blobs,
+// which run() holds to MAX_MOVES.
 struct Node {
   std::uint32_t parent;
   std::int16_t moves;  // from the start to this state
@@ -79,9 +79,6 @@ class AStar {
     std::vector<BlobWord> start(words_, 0);
     addBlob(start, 0);
     const std::int32_t bound = probe_.lowerBound(start);
-    // Longer answers come only with idle moves or from graphs far beyond
-    // what the search can hold; the start's bound is all it says of them.
-    if (best > MAX_MOVES) return stopped(bound);
     // Only states that may beat the known answer are kept, so no bucket is
     // added while one is being emptied.
     open_.resize(static_cast<std::size_t>(std::max(best, 0)));
@@ -145,7 +142,8 @@ class AStar {
       if (!table_.empty()) __builtin_prefetch(&table_[childHashes_.back() & (table_.size() - 1)]);
     }
     for (std::size_t at = 0; at < childMoves_.size(); ++at) {
-      const std::span<const BlobWord> child = std::span<const BlobWord>(children_).subspan(at * words_, words_);
+      const std::span<const BlobWord> child =
+          std::span<const BlobWord>(children_).subspan(at * words_, words_);
       const std::int32_t colour = childMoves_[at];
       const std::uint64_t hash = childHashes_[at];
       const std::uint32_t seen = find(child, hash);
@@ -248,12 +246,12 @@ class AStar {
   std::size_t nodeLimit_;
   ExactOutcome outcome_;
   std::vector<Node> nodes_;
-  std::vector<BlobWord> states_;      // words_ per node
-  std::vector<Slot> table_;  // a power of two in size
+  std::vector<BlobWord> states_;  // words_ per node
+  std::vector<Slot> table_;       // a power of two in size
   // The open nodes by moves + bound, then by moves.
   std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;
-  std::vector<BlobWord> parent_;  // the state of the node's parent
+  std::vector<BlobWord> parent_;    // the state of the node's parent
   std::vector<BlobWord> children_;  // words_ per child of the node being expanded
   std::vector<std::int32_t> childMoves_;
   std::vector<std::uint64_t> childHashes_;
@@ -263,5 +261,9 @@ class AStar {
 
 ExactOutcome exactSearch(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
                          const SearchDeadline& deadline, std::size_t memoryBytes) {
+  // A move floods a blob at least, so no state is more moves deep than the
+  // graph has blobs; a graph of more blobs than a node counts is far beyond
+  // what the search could hold anyway.
+  if (graph.blobCount() > MAX_MOVES) return {std::move(known), 0, false};
   return AStar(graph, b, std::move(known), deadline, memoryBytes).run();
 }

@@ -32,8 +32,8 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
     }
     colourMasks_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
     for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
-      addBlob(std::span<BlobWord>(colourMasks_).subspan(static_cast<std::size_t>(graph.colour(blob)) * words_,
-                                                        words_),
+      addBlob(std::span<BlobWord>(colourMasks_)
+                  .subspan(static_cast<std::size_t>(graph.colour(blob)) * words_, words_),
               blob);
     }
   }
@@ -46,7 +46,8 @@ template <std::size_t W>
 void addNeighbourMasks(const BlobWord* neighbourMasks, const BlobWord* from, BlobWord* into) {
   for (std::size_t word = 0; word < W; ++word) {
     for (BlobWord bits = from[word]; bits != 0; bits &= bits - 1) {
-      const BlobWord* mask = neighbourMasks + (word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))) * W;
+      const BlobWord* mask =
+          neighbourMasks + (word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits))) * W;
       for (std::size_t at = 0; at < W; ++at) into[at] |= mask[at];
     }
   }

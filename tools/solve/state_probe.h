@@ -105,7 +105,7 @@ class StateProbe {
   std::vector<BlobWord> pending_;         // reached, their neighbours not yet
   std::vector<BlobWord> next_;
   std::vector<BlobWord> expanding_;
-  std::vector<BlobWord> frontier_;  // what the last collectMoves found
+  std::vector<BlobWord> frontier_;     // what the last collectMoves found
   std::vector<BlobWord> colourMasks_;  // words_ per colour (colour 0 unused); empty on a large graph
   std::int32_t round_ = 0;
 

@@ -146,7 +146,9 @@ TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
       StateProbe unmasked(graph, grid.b, 0);
       std::vector<BlobWord> flooded(blobWords(graph.blobCount()), 0);
       addBlob(flooded, 0);
-      const auto where = [&] { return "side " + std::to_string(side) + ", case " + std::to_string(grid.number); };
+      const auto where = [&] {
+        return "side " + std::to_string(side) + ", case " + std::to_string(grid.number);
+      };
       for (std::int32_t step = 0; step < 12; ++step) {
         ASSERT_EQ(masked.colourRoundsBound(flooded), unmasked.colourRoundsBound(flooded)) << where();
         masked.collectMoves(flooded);
@@ -159,7 +161,8 @@ TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
         std::vector<BlobWord> child = flooded;
         for (const std::int32_t blob : masked.waiting(colour)) addBlob(child, blob);
         for (const std::int32_t enough : {StateProbe::NO_LIMIT, 3}) {
-          ASSERT_EQ(masked.lowerBoundAfter(child, colour, enough), unmasked.lowerBoundAfter(child, colour, enough))
+          ASSERT_EQ(masked.lowerBoundAfter(child, colour, enough),
+                    unmasked.lowerBoundAfter(child, colour, enough))
               << where();
         }
         flooded = child;
@@ -253,15 +256,35 @@ TEST(ExactSearch, EqualsTheBruteForceOptimum) {
   }
 }
 
-// Out of memory at once, it keeps the known answer and a bound that holds.
+// Out of memory at once, or on a graph of more blobs than its nodes count
+// moves, it keeps the known answer and a bound that holds.
 TEST(ExactSearch, KeepsTheKnownAnswerWhenItCannotFinish) {
-  const TestCase grid{1, 4, 4, 3, {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1}};
-  const BlobGraph graph(grid);
-  const std::vector<std::int32_t> known{2, 3, 1, 2, 3, 1, 2, 3};
-  const ExactOutcome outcome = exactSearch(graph, grid.b, known, SearchDeadline(), 0);
-  EXPECT_FALSE(outcome.proven);
-  EXPECT_EQ(outcome.moves, known);
-  EXPECT_LE(outcome.lowerBound, bruteForceOptimum(grid, cellsOf(grid, graph, std::vector<BlobWord>{1})));
+  const TestCase small{1, 4, 4, 3, {1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1}};
+  TestCase checkerboard{1, 200, 200, 2, std::vector<std::int32_t>(200 * 200)};
+  for (std::size_t cell = 0; cell < checkerboard.cells.size(); ++cell) {
+    checkerboard.cells[cell] = 1 + static_cast<std::int32_t>((cell % 200 + cell / 200) % 2);
+  }
+  std::vector<std::int32_t> diagonals(398);  // each move floods the next diagonal
+  for (std::size_t move = 0; move < diagonals.size(); ++move)
+    diagonals[move] = 2 - static_cast<std::int32_t>(move % 2);
+  const struct {
+    const char* name;
+    const TestCase& grid;
+    std::vector<std::int32_t> known;
+    std::size_t memoryBytes;
+    std::int32_t optimum;
+  } cases[] = {
+      {"no memory", small, {2, 3, 1, 2, 3, 1, 2, 3}, 0, 6},
+      {"40,000 blobs", checkerboard, diagonals, std::size_t{1} << 24, 398},
+  };
+  for (const auto& c : cases) {
+    const BlobGraph graph(c.grid);
+    const ExactOutcome outcome = exactSearch(graph, c.grid.b, c.known, SearchDeadline(), c.memoryBytes);
+    EXPECT_FALSE(outcome.proven) << c.name;
+    EXPECT_EQ(outcome.moves, c.known) << c.name;
+    EXPECT_LE(outcome.lowerBound, c.optimum) << c.name;
+  }
+  EXPECT_EQ(bruteForceOptimum(small, cellsOf(small, BlobGraph(small), std::vector<BlobWord>{1})), 6);
 }
 
 }  // namespace
