@@ -1,4 +1,5 @@
-// barvotok-bench: the replay and reading benchmarks of the evaluator.
+// barvotok-bench: the replay and reading benchmarks of the evaluator, and the
+// reference solver's lower bound.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "limit_benchmarks.h"
+#include "probe_benchmarks.h"
 #include "ratio_table.h"
 #include "reading_benchmarks.h"
 #include "replay_benchmarks.h"
@@ -86,6 +88,7 @@ int main(int argc, char** argv) {
   registerShortSectionBenchmarks(options.side);
   registerReadingBenchmarks(store);
   registerLimitBenchmarks(options.side);
+  registerProbeBenchmarks();
   // Our reporter replaces the library's, which would have taken colour
   // only on a terminal; so does this one.
   RatioTable table(isatty(STDOUT_FILENO) != 0 ? benchmark::ConsoleReporter::OO_Defaults

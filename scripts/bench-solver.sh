@@ -2,13 +2,13 @@
 # The reference solver's benchmark, in three parts (all boards from
 # barvotok-gen, uniform random colours, seeds 1, 2, ...):
 #  small  SMALL random boards of 12..20 x 12..20 with 6..10 colours, one file
-#         each: the optimum where `exact` proves it within EXACT_LIMIT seconds
-#         (and, with EXACT_LONG set, how many more it proves within that many,
-#         with the slowest named), and the move totals of greedy, lookahead and
-#         beam over those boards, with beam's median and largest time per
-#         board; over all boards, beam at its default width and at each of
-#         BEAM_WIDTHS against the optima where proven and the lower bounds that
-#         `exact` proves elsewhere;
+#         each: `exact` within EXACT_LIMIT seconds, and with EXACT_LONG set
+#         again within that many on the boards it left unproven (the slowest
+#         proof named); greedy and lookahead against the optima so proven; and
+#         beam at its default width and at each of BEAM_WIDTHS: its moves and
+#         how many are optimal on the boards of known optima, its moves over
+#         all boards against the optima or, where none is proven, the better
+#         lower bound `exact` proved, and its seconds per board;
 #  exact  EXACT boards each of 12 x 12 and 14 x 14 with 6 colours: whether
 #         `exact` proves the optimum within 10 s, and its median time;
 #  medium MEDIUM boards of 150..300 x 150..300 with 3..8 colours, uniform and
@@ -74,30 +74,63 @@ small_part() {
       echo "$seed $long_proven $long_moves $long_bound $long_time" >> "$work/long.txt"
     fi
   done
-  awk '$2 == 1 { n++; o += $3; g += $4; l += $5; b += $6; if ($6 == $3) hit++ }
-    { all += $6; bounds += $8; best += $3 }
+  small_summary "$work"
+}
+
+# The small part's table, from the files it wrote in $1: per board small.txt
+# ("seed proven optimum greedy lookahead beam beam-seconds bound exact-seconds"),
+# widths.txt ("width seed moves seconds bound") and long.txt ("seed proven moves
+# bound seconds", the boards run again at EXACT_LONG). A board's optimum is
+# known where either run proved it; elsewhere the better bound stands in.
+small_summary() {
+  local dir=$1
+  awk -v limit="$exact_limit" -v long_limit="${exact_long:-}" '
+    FILENAME ~ /small.txt$/ {
+      boards++; order[boards] = $1; known[$1] = $2; best[$1] = $3; bound[$1] = $8
+      greedy[$1] = $4; lookahead[$1] = $5
+      moves["default", $1] = $6; seconds["default", $1] = $7; if (!("default" in seen)) { seen["default"]; widths[++w] = "default" }
+      if ($2 == 1) proven_first++
+      next
+    }
+    FILENAME ~ /long.txt$/ {
+      long_runs++
+      if ($2 == 1) { known[$1] = 1; best[$1] = $3; proven_long++; if ($5 > slowest) { slowest = $5; slowest_board = $1 } }
+      if ($4 > bound[$1]) bound[$1] = $4
+      if ($5 > long_largest) long_largest = $5
+      next
+    }
+    FILENAME ~ /widths.txt$/ {
+      moves[$1, $2] = $3; seconds[$1, $2] = $4; if (!($1 in seen)) { seen[$1]; widths[++w] = $1 }
+    }
     END {
-      printf "proven optima: %d of %d boards\n", n, NR
-      printf "%-10s %8s %10s %16s\n", "strategy", "moves", "vs optimum", "boards optimal"
-      printf "%-10s %8d %10s %16s\n", "optimum", o, "", ""
-      printf "%-10s %8d %+9.1f%% %16s\n", "greedy", g, 100 * (g - o) / o, ""
-      printf "%-10s %8d %+9.1f%% %16s\n", "lookahead", l, 100 * (l - o) / o, ""
-      printf "%-10s %8d %+9.1f%% %16d\n", "beam", b, 100 * (b - o) / o, hit
-      printf "all %d boards: beam %d moves, exact %d (its best), lower bounds %d: beam within %.1f%% of the optimum\n",
-        NR, all, best, bounds, 100 * (all - bounds) / bounds
-    }' "$work/small.txt"
-  echo "beam seconds per board: median $(awk '{ print $7 }' "$work/small.txt" | median)," \
-    "largest $(awk '{ print $7 }' "$work/small.txt" | sort -g | tail -n 1)"
-  for width in $beam_widths; do
-    awk -v width="$width" '$1 == width { moves += $3; bounds += $5; seconds += $4; n++ }
-      END { printf "beam width %s: %d moves over %d boards, within %.1f%% of the lower bounds, %.2f s per board\n",
-        width, moves, n, 100 * (moves - bounds) / bounds, seconds / n }' "$work/widths.txt"
-  done
-  if [ -s "$work/long.txt" ]; then
-    awk -v limit="$exact_long" '{ n++; proven += $2; if ($2 == 1 && $5 > slowest) { slowest = $5; which = $1 } }
-      END { printf "exact within %s s: %d more of the %d unproven at the first limit (slowest: board %s, %.1f s)\n",
-        limit, proven, n, which, slowest }' "$work/long.txt"
-  fi
+      printf "exact within %s s: %d of %d boards proven optimal\n", limit, proven_first, boards
+      if (long_runs > 0)
+        printf "exact within %s s: %d more of the %d left (slowest proof: board %s, %.1f s)\n",
+          long_limit, proven_long, long_runs, slowest_board, slowest
+      for (i = 1; i <= boards; i++) {
+        s = order[i]
+        if (known[s]) { optima++; optimum += best[s]; g += greedy[s]; l += lookahead[s] } else { open += bound[s] }
+        if (!known[s]) unproven = unproven " " s
+      }
+      printf "optima known on %d boards (%d moves); the other %d have lower bounds totalling %d\n",
+        optima, optimum, boards - optima, open
+      printf "  greedy %d (%+.1f%%), lookahead %d (%+.1f%%) on the boards of known optima\n",
+        g, 100 * (g - optimum) / optimum, l, 100 * (l - optimum) / optimum
+      printf "%-14s %8s %9s %9s %10s %9s %9s\n", "beam width", "moves", "optimal", "vs optima", "all moves", "vs bounds", "s/board"
+      for (k = 1; k <= w; k++) {
+        width = widths[k]; m = 0; hit = 0; all = 0; lower = 0; t = 0; n = 0; tmax = 0
+        for (i = 1; i <= boards; i++) {
+          s = order[i]
+          if (!((width, s) in moves)) continue
+          n++; all += moves[width, s]; lower += known[s] ? best[s] : bound[s]; t += seconds[width, s]
+          if (seconds[width, s] > tmax) tmax = seconds[width, s]
+          if (known[s]) { m += moves[width, s]; if (moves[width, s] == best[s]) hit++ }
+        }
+        printf "%-14s %8d %5d/%-3d %+8.2f%% %10d %+8.2f%% %9.2f  (largest %.2f s)\n",
+          width, m, hit, optima, 100 * (m - optimum) / optimum, all, 100 * (all - lower) / lower, t / n, tmax
+      }
+      if (unproven != "") print "unproven boards:" unproven
+    }' "$dir/small.txt" "$dir/long.txt" "$dir/widths.txt"
 }
 
 exact_part() {
@@ -141,4 +174,8 @@ large_part() {
     "$greedy" "$greedy_time" "$beam" "$wall" "$peak" "$(awk -v g="$greedy" -v b="$beam" 'BEGIN { print 100 * (g - b) / g }')"
 }
 
+# Other work on a shared machine slows the searches: the load goes with the figures.
+load() { echo "load average $1: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) cores"; }
+load before
 for part in $parts; do "${part}_part"; done
+load after

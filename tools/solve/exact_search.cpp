@@ -40,14 +40,15 @@ Node makeNode(std::uint32_t parent, std::int32_t move, std::int32_t moves, std::
 // fills hundreds of megabytes within seconds, and taking them from the
 // kernel a small page at a time cost a tenth of the search.
 template <typename T>
-void preferLargePages(const std::vector<T>& buffer) {
+void preferLargePages(std::vector<T>& buffer) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
   constexpr std::uintptr_t LARGE_PAGE = std::uintptr_t{2} << 20;
-  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+  char* const data = reinterpret_cast<char*>(buffer.data());
+  const auto begin = reinterpret_cast<std::uintptr_t>(data);
   const std::uintptr_t from = (begin + LARGE_PAGE - 1) & ~(LARGE_PAGE - 1);
   const std::uintptr_t to = (begin + buffer.capacity() * sizeof(T)) & ~(LARGE_PAGE - 1);
   // Only a hint: where the kernel declines, small pages serve as before.
-  if (to > from) static_cast<void>(madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE));
+  if (to > from) static_cast<void>(madvise(data + (from - begin), to - from, MADV_HUGEPAGE));
 #else
   static_cast<void>(buffer);
 #endif
