@@ -26,14 +26,19 @@ struct Node {
   std::int16_t moves;  // from the start to this state
   std::int16_t bound;  // the lower bound on the moves still needed
   std::uint8_t move;
-  bool forced;  // the move was the parent's only one
+  bool forced;          // the move was the parent's only one
+  std::int16_t heldAt;  // the least f of the children its expansion held back, or 0
 };
 static_assert(MAX_COLOURS <= UINT8_MAX);
 constexpr std::int32_t MAX_MOVES = INT16_MAX;
 
 Node makeNode(std::uint32_t parent, std::int32_t move, std::int32_t moves, std::int32_t bound, bool forced) {
-  return {parent, static_cast<std::int16_t>(moves), static_cast<std::int16_t>(bound),
-          static_cast<std::uint8_t>(move), forced};
+  return {parent,
+          static_cast<std::int16_t>(moves),
+          static_cast<std::int16_t>(bound),
+          static_cast<std::uint8_t>(move),
+          forced,
+          0};
 }
 
 // Asks for large pages under a buffer reserved for the whole search. It
@@ -57,7 +62,7 @@ void preferLargePages(std::vector<T>& buffer) {
 class AStar {
  public:
   AStar(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
-        const SearchDeadline& deadline, std::size_t memoryBytes)
+        const SearchDeadline& deadline, std::size_t memoryBytes, double holdBackShare)
       : b_(b), deadline_(deadline), words_(blobWords(graph.blobCount())), probe_(graph, b) {
     outcome_.moves = std::move(known);
     // A node costs its state, its record, up to four table slots (the table
@@ -70,6 +75,7 @@ class AStar {
     nodes_.reserve(nodeLimit_);
     states_.reserve(nodeLimit_ * words_);
     table_.reserve(std::bit_ceil(2 * nodeLimit_));
+    holdFrom_ = static_cast<std::size_t>(holdBackShare * static_cast<double>(nodeLimit_));
     preferLargePages(nodes_);
     preferLargePages(states_);
     preferLargePages(table_);
@@ -94,9 +100,11 @@ class AStar {
         const std::uint32_t node = bucket->back();
         bucket->pop_back();
         const Node& record = nodes_[node];
-        if (record.moves + record.bound != f) continue;  // reached again by a shorter way
-        if (record.bound == 0) return found(node);
-        if (!expand(node, best)) return stopped(f);
+        if (record.heldAt == 0 || record.heldAt != f) {
+          if (record.moves + record.bound != f) continue;  // reached again by a shorter way
+          if (record.bound == 0) return found(node);
+        }
+        if (!expand(node, f, best)) return stopped(f);
       }
     }
     outcome_.lowerBound = best;
@@ -109,8 +117,15 @@ class AStar {
     return std::span<const BlobWord>(states_).subspan(node * words_, words_);
   }
 
+  // Keeps the children of `node` whose f is below `best`, or, once the
+  // memory is scarce, only those whose f is at most `f`, the one being
+  // expanded: the node goes back into the open states at the least f of
+  // the others, and is expanded again there (the children it kept are in
+  // the table by then, and are not kept twice). An answer through a child
+  // held back passes through the node, still open at no more than the
+  // child's f, so the search stays complete and its lower bound sound.
   // False when the memory is spent.
-  bool expand(std::uint32_t node, std::int32_t best) {
+  bool expand(std::uint32_t node, std::int32_t f, std::int32_t best) {
     scratch_.assign(state(node).begin(), state(node).end());
     const Node record = nodes_[node];
     const std::int32_t moves = record.moves + 1;
@@ -142,6 +157,8 @@ class AStar {
       childHashes_.push_back(hashBlobs(child));
       if (!table_.empty()) __builtin_prefetch(&table_[childHashes_.back() & (table_.size() - 1)]);
     }
+    const bool holding = nodes_.size() >= holdFrom_;
+    std::int32_t heldAt = best;
     for (std::size_t at = 0; at < childMoves_.size(); ++at) {
       const std::span<const BlobWord> child =
           std::span<const BlobWord>(children_).subspan(at * words_, words_);
@@ -152,6 +169,10 @@ class AStar {
       const std::int32_t bound =
           seen != NO_NODE ? nodes_[seen].bound : probe_.lowerBoundAfter(child, colour, best - moves);
       if (moves + bound >= best) continue;
+      if (holding && moves + bound > f) {
+        heldAt = std::min(heldAt, moves + bound);
+        continue;
+      }
       if (seen != NO_NODE) {
         nodes_[seen] = makeNode(node, colour, moves, bound, clearable != 0);
         push(seen);
@@ -160,6 +181,8 @@ class AStar {
         addNode(child, hash, makeNode(node, colour, moves, bound, clearable != 0));
       }
     }
+    nodes_[node].heldAt = static_cast<std::int16_t>(heldAt < best ? heldAt : 0);
+    if (heldAt < best) push(node, heldAt);
     return true;
   }
 
@@ -171,9 +194,10 @@ class AStar {
     push(node);
   }
 
-  void push(std::uint32_t node) {
+  void push(std::uint32_t node) { push(node, nodes_[node].moves + nodes_[node].bound); }
+
+  void push(std::uint32_t node, std::int32_t f) {
     const Node& record = nodes_[node];
-    const std::int32_t f = record.moves + record.bound;
     auto& layers = open_[static_cast<std::size_t>(f)];
     const auto moves = static_cast<std::size_t>(record.moves);
     if (layers.size() <= moves) layers.resize(moves + 1);
@@ -245,6 +269,7 @@ class AStar {
   std::size_t words_;
   StateProbe probe_;
   std::size_t nodeLimit_;
+  std::size_t holdFrom_;  // from this many nodes on, the memory is scarce
   ExactOutcome outcome_;
   std::vector<Node> nodes_;
   std::vector<BlobWord> states_;  // words_ per node
@@ -261,10 +286,10 @@ class AStar {
 }  // namespace
 
 ExactOutcome exactSearch(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
-                         const SearchDeadline& deadline, std::size_t memoryBytes) {
+                         const SearchDeadline& deadline, std::size_t memoryBytes, double holdBackShare) {
   // A move floods a blob at least, so no state is more moves deep than the
   // graph has blobs; a graph of more blobs than a node counts is far beyond
   // what the search could hold anyway.
   if (graph.blobCount() > MAX_MOVES) return {std::move(known), 0, false};
-  return AStar(graph, b, std::move(known), deadline, memoryBytes).run();
+  return AStar(graph, b, std::move(known), deadline, memoryBytes, holdBackShare).run();
 }

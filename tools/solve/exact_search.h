@@ -19,6 +19,9 @@ struct ExactOutcome {
 // already found (the beam's); the search looks only for shorter ones, so
 // when it runs dry `known` is proven optimal. It stops at the deadline or
 // when its states would take more than `memoryBytes`, keeping `known` and
-// the smallest bound of the states still open.
+// the smallest bound of the states still open. Once its states take
+// `holdBackShare` of that memory, it keeps only the children of the f it
+// expands and expands their parents again for the others: slower, but the
+// memory then lasts several times longer.
 ExactOutcome exactSearch(const BlobGraph& graph, std::int32_t b, std::vector<std::int32_t> known,
-                         const SearchDeadline& deadline, std::size_t memoryBytes);
+                         const SearchDeadline& deadline, std::size_t memoryBytes, double holdBackShare = 0.5);
