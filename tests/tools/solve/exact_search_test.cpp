@@ -261,6 +261,35 @@ TEST(ExactSearch, EqualsTheBruteForceOptimum) {
   }
 }
 
+// On boards of several words of blobs, too large for the brute force:
+// holding children back from the start proves the
+// same optimum as keeping them all, and the evaluator accepts each answer.
+TEST(ExactSearch, HoldingChildrenBackProvesTheSameOptimum) {
+  const struct {
+    std::int32_t side;
+    std::int32_t colours;
+  } shapes[] = {{10, 6}, {12, 5}, {13, 6}, {14, 4}};
+  for (const auto& shape : shapes) {
+    GeneratorSettings settings;
+    settings.width = {shape.side, shape.side};
+    settings.height = {shape.side, shape.side};
+    settings.colours = {shape.colours, shape.colours};
+    settings.seed = static_cast<std::uint64_t>(shape.side);
+    const TestSet boards = generateTestSet(settings);
+    const TestCase& grid = boards.front();
+    const BlobGraph graph(grid);
+    const std::vector<std::int32_t> beam = stateBeamSearch(graph, grid.b, 4, SearchDeadline());
+    const ExactOutcome kept = exactSearch(graph, grid.b, beam, SearchDeadline(), 1 << 28);
+    const ExactOutcome held = exactSearch(graph, grid.b, beam, SearchDeadline(), 1 << 28, 0.0);
+    const std::string where = std::to_string(shape.side) + " x " + std::to_string(shape.side);
+    ASSERT_TRUE(kept.proven && held.proven) << where;
+    EXPECT_EQ(held.moves.size(), kept.moves.size()) << where;
+    EXPECT_GT(blobWords(graph.blobCount()), 1U) << where;
+    const std::vector<Section> sections{{grid.number, held.moves}};
+    EXPECT_EQ(evaluatorReport(boards, sections), okReport(sections)) << where;
+  }
+}
+
 // Out of memory at once, or on a graph of more blobs than its nodes count
 // moves, it keeps the known answer and a bound that holds.
 TEST(ExactSearch, KeepsTheKnownAnswerWhenItCannotFinish) {
