@@ -262,8 +262,8 @@ TEST(ExactSearch, EqualsTheBruteForceOptimum) {
 }
 
 // On boards of several words of blobs, too large for the brute force:
-// holding children back from the start proves the
-// same optimum as keeping them all, and the evaluator accepts each answer.
+// holding children back from the start proves the same optimum as keeping
+// them all, and the evaluator accepts the answer.
 TEST(ExactSearch, HoldingChildrenBackProvesTheSameOptimum) {
   const struct {
     std::int32_t side;
