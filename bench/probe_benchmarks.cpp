@@ -62,13 +62,19 @@ const ProbeData& probeData() {
   return data;
 }
 
-// The bound of every sample's region, on masks or (maskedWords 0) on edges.
-void boundFromScratch(benchmark::State& state, std::size_t maskedWords) {
-  const ProbeData& data = probeData();
+// A probe per board, on masks or (maskedWords 0) on edges.
+std::vector<std::unique_ptr<StateProbe>> probesOf(const ProbeData& data, std::size_t maskedWords) {
   std::vector<std::unique_ptr<StateProbe>> probes;
   for (std::size_t board = 0; board < data.graphs.size(); ++board) {
     probes.push_back(std::make_unique<StateProbe>(*data.graphs[board], data.boards[board].b, maskedWords));
   }
+  return probes;
+}
+
+// The bound of every sample's region.
+void boundFromScratch(benchmark::State& state, std::size_t maskedWords) {
+  const ProbeData& data = probeData();
+  const std::vector<std::unique_ptr<StateProbe>> probes = probesOf(data, maskedWords);
   for (auto _ : state) {
     for (const Sample& sample : data.samples) {
       benchmark::DoNotOptimize(probes[sample.board]->colourRoundsBound(sample.flooded));
@@ -81,10 +87,7 @@ void boundFromScratch(benchmark::State& state, std::size_t maskedWords) {
 // what the exact search does for each child.
 void boundAfterMove(benchmark::State& state) {
   const ProbeData& data = probeData();
-  std::vector<std::unique_ptr<StateProbe>> probes;
-  for (std::size_t board = 0; board < data.graphs.size(); ++board) {
-    probes.push_back(std::make_unique<StateProbe>(*data.graphs[board], data.boards[board].b));
-  }
+  const std::vector<std::unique_ptr<StateProbe>> probes = probesOf(data, StateProbe::MASKED_WORDS);
   for (auto _ : state) {
     for (const Sample& sample : data.samples) {
       StateProbe& probe = *probes[sample.board];

@@ -100,10 +100,10 @@ class AStar {
         const std::uint32_t node = bucket->back();
         bucket->pop_back();
         const Node& record = nodes_[node];
-        if (record.heldAt == 0 || record.heldAt != f) {
-          if (record.moves + record.bound != f) continue;  // reached again by a shorter way
-          if (record.bound == 0) return found(node);
-        }
+        // Either the node's own f, or the turn of the children it held back.
+        const bool heldBackTurn = record.heldAt != 0 && record.heldAt == f;
+        if (!heldBackTurn && record.moves + record.bound != f) continue;  // reached again by a shorter way
+        if (!heldBackTurn && record.bound == 0) return found(node);
         if (!expand(node, f, best)) return stopped(f);
       }
     }
@@ -141,29 +141,26 @@ class AStar {
     // the memory: a slot is far more often out of the cache than not, and
     // meanwhile the others are built and ranked.
     children_.clear();
-    childMoves_.clear();
-    childHashes_.clear();
+    childStates_.clear();
     for (std::int32_t colour = 1; colour <= b_; ++colour) {
       if (probe_.gain(colour) == 0 || (clearable != 0 && colour != clearable) ||
           probe_.isDeferrable(scratch_, colour))
         continue;
       if (ordered && colour < record.move && probe_.commutes(parent_, scratch_, colour, record.move))
         continue;
-      const std::size_t at = children_.size();
-      children_.insert(children_.end(), scratch_.begin(), scratch_.end());
-      const std::span<BlobWord> child = std::span<BlobWord>(children_).subspan(at, words_);
+      const std::size_t at = childStates_.size();
+      childStates_.insert(childStates_.end(), scratch_.begin(), scratch_.end());
+      const std::span<BlobWord> child = std::span<BlobWord>(childStates_).subspan(at, words_);
       for (const std::int32_t blob : probe_.waiting(colour)) addBlob(child, blob);
-      childMoves_.push_back(colour);
-      childHashes_.push_back(hashBlobs(child));
-      if (!table_.empty()) __builtin_prefetch(&table_[childHashes_.back() & (table_.size() - 1)]);
+      children_.push_back({colour, hashBlobs(child)});
+      if (!table_.empty()) __builtin_prefetch(&table_[children_.back().hash & (table_.size() - 1)]);
     }
     const bool holding = nodes_.size() >= holdFrom_;
     std::int32_t heldAt = best;
-    for (std::size_t at = 0; at < childMoves_.size(); ++at) {
+    for (std::size_t at = 0; at < children_.size(); ++at) {
       const std::span<const BlobWord> child =
-          std::span<const BlobWord>(children_).subspan(at * words_, words_);
-      const std::int32_t colour = childMoves_[at];
-      const std::uint64_t hash = childHashes_[at];
+          std::span<const BlobWord>(childStates_).subspan(at * words_, words_);
+      const auto [colour, hash] = children_[at];
       const std::uint32_t seen = find(child, hash);
       if (seen != NO_NODE && nodes_[seen].moves <= moves) continue;
       const std::int32_t bound =
@@ -277,10 +274,15 @@ class AStar {
   // The open nodes by moves + bound, then by moves.
   std::vector<std::vector<std::vector<std::uint32_t>>> open_;
   std::vector<BlobWord> scratch_;
-  std::vector<BlobWord> parent_;    // the state of the node's parent
-  std::vector<BlobWord> children_;  // words_ per child of the node being expanded
-  std::vector<std::int32_t> childMoves_;
-  std::vector<std::uint64_t> childHashes_;
+  std::vector<BlobWord> parent_;  // the state of the node's parent
+  // The children of the node being expanded: their moves and hashes, and
+  // their states, words_ each.
+  struct Child {
+    std::int32_t colour;
+    std::uint64_t hash;
+  };
+  std::vector<Child> children_;
+  std::vector<BlobWord> childStates_;
 };
 
 }  // namespace

@@ -141,7 +141,7 @@ std::int32_t stateBeamWidth(const BlobGraph& graph, std::int32_t b, std::int32_t
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     steps += 1 + static_cast<double>(graph.neighbours(blob).size());
   }
-  if (blobWords(graph.blobCount()) <= StateProbe::MASKED_WORDS) steps *= MASKED_STEP_SHARE;
+  if (StateProbe::keepsMasks(graph.blobCount())) steps *= MASKED_STEP_SHARE;
   const double perState = steps * b * std::max(startBound, 1) / std::min(1.0, seconds / BEAM_FULL_SECONDS);
   return static_cast<std::int32_t>(std::min<double>(STATE_BEAM_STEPS / perState, STATE_BEAM_MAX_WIDTH));
 }

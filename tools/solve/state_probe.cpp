@@ -23,18 +23,16 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
   for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
     ++blobsOfColour_[static_cast<std::size_t>(graph.colour(blob))];
   }
-  if (words_ <= std::min(maskedWords, MASKED_WORDS)) {
+  if (keepsMasks(graph.blobCount(), maskedWords)) {
     neighbourMasks_.assign(static_cast<std::size_t>(graph.blobCount()) * words_, 0);
-    for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
-      const std::span<BlobWord> mask =
-          std::span<BlobWord>(neighbourMasks_).subspan(static_cast<std::size_t>(blob) * words_, words_);
-      for (const std::int32_t neighbour : graph.neighbours(blob)) addBlob(mask, neighbour);
-    }
     colourMasks_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
+    const auto maskIn = [this](std::vector<BlobWord>& masks, std::int32_t at) {
+      return std::span<BlobWord>(masks).subspan(static_cast<std::size_t>(at) * words_, words_);
+    };
     for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
-      addBlob(std::span<BlobWord>(colourMasks_)
-                  .subspan(static_cast<std::size_t>(graph.colour(blob)) * words_, words_),
-              blob);
+      for (const std::int32_t neighbour : graph.neighbours(blob))
+        addBlob(maskIn(neighbourMasks_, blob), neighbour);
+      addBlob(maskIn(colourMasks_, graph.colour(blob)), blob);
     }
   }
 }
@@ -279,6 +277,8 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
     return ROUNDS_IN_WORDS[words_](neighbourMasks_.data(), colourMasks_.data(), flooded.data(), next_.data(),
                                    live_, enough);
   }
+  // The same walk as countRoundsInWords, on lists of neighbours, with the
+  // blobs reached counted by colour.
   ++round_;
   for (std::size_t word = 0; word < words_; ++word) {
     next_[word] &= ~flooded[word];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <span>
@@ -19,6 +20,11 @@ class StateProbe {
   // to try the other way).
   static constexpr std::size_t MASKED_WORDS = 8;
   StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maskedWords = MASKED_WORDS);
+  // Whether a graph of `blobCount` blobs is probed on masks, which makes a
+  // state several times cheaper to rank.
+  static bool keepsMasks(std::int32_t blobCount, std::size_t maskedWords = MASKED_WORDS) {
+    return blobWords(blobCount) <= std::min(maskedWords, MASKED_WORDS);
+  }
 
   // The unflooded blobs that touch the region, filed by colour; afterwards
   // waiting(colour) and gain(colour) describe the move of that colour.

@@ -79,6 +79,18 @@ TestSet tinyBoards(std::uint64_t seed, std::int32_t maxColours = 4) {
   return generateTestSet(settings);
 }
 
+// `count` square boards of `side` cells a side, of every pattern in turn.
+TestSet squareBoards(std::int32_t side, SizeRange colours, std::int32_t count) {
+  GeneratorSettings settings;
+  settings.caseCount = count;
+  settings.width = {side, side};
+  settings.height = {side, side};
+  settings.colours = colours;
+  settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
+  settings.seed = static_cast<std::uint64_t>(side);
+  return generateTestSet(settings);
+}
+
 // The bounds hold at the start and after random moves: they never exceed
 // the brute-force optimum from the state they judge, and the colour rounds,
 // which the exact search ranks by, drop by at most one a move.
@@ -132,14 +144,7 @@ TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
   RandomSource random(11);
   std::set<std::size_t> widths;
   for (std::int32_t side = 6; side <= 30; side += 2) {
-    GeneratorSettings settings;
-    settings.width = {side, side};
-    settings.height = {side, side};
-    settings.colours = {3, 10};
-    settings.patterns = {ALL_PATTERNS.begin(), ALL_PATTERNS.end()};
-    settings.caseCount = 3;
-    settings.seed = static_cast<std::uint64_t>(side);
-    for (const TestCase& grid : generateTestSet(settings)) {
+    for (const TestCase& grid : squareBoards(side, {3, 10}, 3)) {
       const BlobGraph graph(grid);
       widths.insert(blobWords(graph.blobCount()));
       StateProbe masked(graph, grid.b);
@@ -270,12 +275,7 @@ TEST(ExactSearch, HoldingChildrenBackProvesTheSameOptimum) {
     std::int32_t colours;
   } shapes[] = {{10, 6}, {12, 5}, {13, 6}, {14, 4}};
   for (const auto& shape : shapes) {
-    GeneratorSettings settings;
-    settings.width = {shape.side, shape.side};
-    settings.height = {shape.side, shape.side};
-    settings.colours = {shape.colours, shape.colours};
-    settings.seed = static_cast<std::uint64_t>(shape.side);
-    const TestSet boards = generateTestSet(settings);
+    const TestSet boards = squareBoards(shape.side, {shape.colours, shape.colours}, 1);  // uniform colours
     const TestCase& grid = boards.front();
     const BlobGraph graph(grid);
     const std::vector<std::int32_t> beam = stateBeamSearch(graph, grid.b, 4, SearchDeadline());
