@@ -26,6 +26,7 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
   if (keepsMasks(graph.blobCount(), maskedWords)) {
     neighbourMasks_.assign(static_cast<std::size_t>(graph.blobCount()) * words_, 0);
     colourMasks_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
+    reach_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
     const auto maskIn = [this](std::vector<BlobWord>& masks, std::int32_t at) {
       return std::span<BlobWord>(masks).subspan(static_cast<std::size_t>(at) * words_, words_);
     };
@@ -38,6 +39,15 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
 }
 
 namespace {
+
+// Whether the colour rounds walk may stop, `bound` counted and `live`
+// colours left: every colour still live adds one before the walk ends,
+// whether it is played or is the last one left, so the bound is at least
+// their sum already. Once it reaches `enough` that is all the caller needs,
+// and once at most one colour is left it is the bound itself.
+bool roundsDone(std::int32_t bound, std::size_t live, std::int32_t enough) {
+  return live <= 1 || bound + static_cast<std::int32_t>(live) >= enough;
+}
 
 // Adds to `into` the neighbours of the blobs of `from`, on masks of W words.
 template <std::size_t W>
@@ -67,11 +77,7 @@ std::int32_t countRoundsInWords(const BlobWord* neighbourMasks, const BlobWord* 
     visited[word] = flooded[word] | pending[word];
   }
   std::int32_t bound = 0;
-  while (live.size() > 1) {
-    // Every colour still live adds one before the walk ends, whether it is
-    // played or is the last one left: the bound is at least this already.
-    const std::int32_t atLeast = bound + static_cast<std::int32_t>(live.size());
-    if (atLeast >= enough) return atLeast;
+  while (!roundsDone(bound, live.size(), enough)) {
     Set played{};
     std::size_t kept = 0;
     for (const std::int32_t colour : live) {
@@ -86,10 +92,11 @@ std::int32_t countRoundsInWords(const BlobWord* neighbourMasks, const BlobWord* 
     }
     const auto playedNow = static_cast<std::int32_t>(live.size() - kept);
     live.resize(kept);
+    bound += playedNow > 0 ? playedNow : 1;
+    if (roundsDone(bound, live.size(), enough)) break;  // what the round reaches is not needed
     Set next{};
     if (playedNow > 0) {
       // The colours played reach on through their own blobs only.
-      bound += playedNow;
       Set expanding;
       for (std::size_t word = 0; word < W; ++word) {
         expanding[word] = pending[word] & played[word];
@@ -97,7 +104,6 @@ std::int32_t countRoundsInWords(const BlobWord* neighbourMasks, const BlobWord* 
       }
       addNeighbourMasks<W>(neighbourMasks, expanding.data(), next.data());
     } else {
-      ++bound;
       addNeighbourMasks<W>(neighbourMasks, pending.data(), next.data());
       pending = Set{};
     }
@@ -151,10 +157,12 @@ void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
   countUnflooded(flooded, left_);
   addNeighbours(flooded, frontier_);
   for (std::size_t word = 0; word < words_; ++word) frontier_[word] &= ~flooded[word];
+  std::fill(reach_.begin(), reach_.end(), 0);
   forEachBlob(frontier_, [&](std::int32_t blob) {
     const auto colour = static_cast<std::size_t>(graph_.colour(blob));
     waiting_[colour].push_back(blob);
     gain_[colour] += graph_.size(blob);
+    if (!reach_.empty()) addNeighbours(blob, std::span<BlobWord>(reach_).subspan(colour * words_, words_));
   });
 }
 
@@ -169,6 +177,13 @@ std::int32_t StateProbe::clearableColour() const {
 bool StateProbe::isDeferrable(std::span<const BlobWord> flooded, std::int32_t colour) const {
   const auto at = static_cast<std::size_t>(colour);
   if (static_cast<std::size_t>(left_[at]) == waiting_[at].size()) return false;  // it finishes its colour
+  if (!reach_.empty()) {
+    const std::span<const BlobWord> reach = reachOf(colour);
+    for (std::size_t word = 0; word < words_; ++word) {
+      if ((reach[word] & ~flooded[word] & ~frontier_[word]) != 0) return false;
+    }
+    return true;
+  }
   for (const std::int32_t blob : waiting_[at]) {
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
       if (!hasBlob(flooded, neighbour) && !hasBlob(frontier_, neighbour)) return false;
@@ -179,6 +194,20 @@ bool StateProbe::isDeferrable(std::span<const BlobWord> flooded, std::int32_t co
 
 bool StateProbe::commutes(std::span<const BlobWord> parent, std::span<const BlobWord> flooded,
                           std::int32_t colour, std::int32_t previous) const {
+  if (!reach_.empty()) {
+    for (const std::int32_t blob : waiting(colour)) {
+      const BlobWord* mask = &neighbourMasks_[static_cast<std::size_t>(blob) * words_];
+      BlobWord touching = 0;
+      for (std::size_t word = 0; word < words_; ++word) touching |= mask[word] & parent[word];
+      if (touching == 0) return false;
+    }
+    const std::span<const BlobWord> reach = reachOf(colour);
+    const std::span<const BlobWord> opened = colourMask(previous);
+    for (std::size_t word = 0; word < words_; ++word) {
+      if ((reach[word] & opened[word] & ~flooded[word]) != 0) return false;
+    }
+    return true;
+  }
   for (const std::int32_t blob : waiting(colour)) {
     bool touchesParent = false;
     for (const std::int32_t neighbour : graph_.neighbours(blob)) {
@@ -264,7 +293,12 @@ std::int32_t StateProbe::colourRoundsBoundAfter(std::span<const BlobWord> child,
   const std::span<const std::int32_t> flooding = waiting(colour);
   unreached_[static_cast<std::size_t>(colour)] -= static_cast<std::int32_t>(flooding.size());
   std::copy(frontier_.begin(), frontier_.end(), next_.begin());
-  for (const std::int32_t blob : flooding) addNeighbours(blob, next_);
+  if (reach_.empty()) {
+    for (const std::int32_t blob : flooding) addNeighbours(blob, next_);
+  } else {
+    const std::span<const BlobWord> reach = reachOf(colour);
+    for (std::size_t word = 0; word < words_; ++word) next_[word] |= reach[word];
+  }
   return countRounds(child, enough);
 }
 
@@ -292,9 +326,7 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
   };
   countReached();
   std::int32_t bound = 0;
-  while (live_.size() > 1) {
-    const std::int32_t atLeast = bound + static_cast<std::int32_t>(live_.size());
-    if (atLeast >= enough) return atLeast;
+  while (!roundsDone(bound, live_.size(), enough)) {
     const std::size_t before = live_.size();
     std::erase_if(live_, [this](std::int32_t colour) {
       const auto at = static_cast<std::size_t>(colour);
@@ -303,9 +335,10 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
       return true;
     });
     const auto playedNow = static_cast<std::int32_t>(before - live_.size());
+    bound += playedNow > 0 ? playedNow : 1;
+    if (roundsDone(bound, live_.size(), enough)) break;
     std::fill(next_.begin(), next_.end(), 0);
     if (playedNow > 0) {
-      bound += playedNow;
       std::fill(expanding_.begin(), expanding_.end(), 0);
       forEachBlob(pending_, [&](std::int32_t blob) {
         if (played_[static_cast<std::size_t>(graph_.colour(blob))] == round_) addBlob(expanding_, blob);
@@ -313,7 +346,6 @@ std::int32_t StateProbe::countRounds(std::span<const BlobWord> flooded, std::int
       for (std::size_t word = 0; word < words_; ++word) pending_[word] &= ~expanding_[word];
       addNeighbours(expanding_, next_);
     } else {
-      ++bound;
       addNeighbours(pending_, next_);
       std::fill(pending_.begin(), pending_.end(), 0);
     }

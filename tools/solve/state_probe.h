@@ -113,12 +113,20 @@ class StateProbe {
   std::vector<BlobWord> expanding_;
   std::vector<BlobWord> frontier_;     // what the last collectMoves found
   std::vector<BlobWord> colourMasks_;  // words_ per colour (colour 0 unused); empty on a large graph
+  // The neighbours of the blobs each move floods, words_ per colour, as the
+  // last collectMoves found them; empty on a large graph. Whether a move is
+  // deferrable or commutes, and a child's frontier, are then a few words
+  // each, without a branch a neighbour.
+  std::vector<BlobWord> reach_;
   std::int32_t round_ = 0;
 
   // The blobs of each colour outside `flooded`.
   void countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const;
   std::span<const BlobWord> colourMask(std::int32_t colour) const {
     return std::span<const BlobWord>(colourMasks_).subspan(static_cast<std::size_t>(colour) * words_, words_);
+  }
+  std::span<const BlobWord> reachOf(std::int32_t colour) const {
+    return std::span<const BlobWord>(reach_).subspan(static_cast<std::size_t>(colour) * words_, words_);
   }
   // Adds the neighbours of `blob`, or of the blobs of `from`, to `into`.
   void addNeighbours(std::int32_t blob, std::span<BlobWord> into) const;

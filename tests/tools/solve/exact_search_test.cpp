@@ -5,6 +5,7 @@
 #include <map>
 #include <queue>
 #include <set>
+#include <utility>
 
 #include "gen/random_source.h"
 #include "gen/test_set_generator.h"
@@ -138,8 +139,9 @@ TEST(LowerBound, NeverExceedsTheBruteForceOptimum) {
 }
 
 // Larger boards, up to the largest graph kept as masks and just past it:
-// along random games, the probe on masks finds the same moves and bounds as
-// the walk on edges that large graphs take.
+// along random games, the probe on masks finds the same moves, the same
+// deferrable and commuting ones, and the same bounds as the walk on edges
+// that large graphs take.
 TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
   RandomSource random(11);
   std::set<std::size_t> widths;
@@ -154,12 +156,21 @@ TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
       const auto where = [&] {
         return "side " + std::to_string(side) + ", case " + std::to_string(grid.number);
       };
+      std::vector<BlobWord> parent;
+      std::int32_t previous = 0;
       for (std::int32_t step = 0; step < 12; ++step) {
         ASSERT_EQ(masked.colourRoundsBound(flooded), unmasked.colourRoundsBound(flooded)) << where();
         masked.collectMoves(flooded);
         unmasked.collectMoves(flooded);
         for (std::int32_t colour = 1; colour <= grid.b; ++colour) {
           ASSERT_TRUE(std::ranges::equal(masked.waiting(colour), unmasked.waiting(colour))) << where();
+          if (masked.gain(colour) == 0) continue;
+          ASSERT_EQ(masked.isDeferrable(flooded, colour), unmasked.isDeferrable(flooded, colour)) << where();
+          if (previous != 0) {
+            ASSERT_EQ(masked.commutes(parent, flooded, colour, previous),
+                      unmasked.commutes(parent, flooded, colour, previous))
+                << where();
+          }
         }
         const auto colour = static_cast<std::int32_t>(random.between(1, grid.b));
         if (masked.gain(colour) == 0) continue;
@@ -170,7 +181,8 @@ TEST(LowerBound, MasksAgreeWithEdgesAtEveryWidth) {
                     unmasked.lowerBoundAfter(child, colour, enough))
               << where();
         }
-        flooded = child;
+        parent = std::exchange(flooded, child);
+        previous = colour;
       }
     }
   }
