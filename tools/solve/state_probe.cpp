@@ -27,13 +27,10 @@ StateProbe::StateProbe(const BlobGraph& graph, std::int32_t b, std::size_t maske
     neighbourMasks_.assign(static_cast<std::size_t>(graph.blobCount()) * words_, 0);
     colourMasks_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
     reach_.assign((static_cast<std::size_t>(b) + 1) * words_, 0);
-    const auto maskIn = [this](std::vector<BlobWord>& masks, std::int32_t at) {
-      return std::span<BlobWord>(masks).subspan(static_cast<std::size_t>(at) * words_, words_);
-    };
     for (std::int32_t blob = 0; blob < graph.blobCount(); ++blob) {
       for (const std::int32_t neighbour : graph.neighbours(blob))
-        addBlob(maskIn(neighbourMasks_, blob), neighbour);
-      addBlob(maskIn(colourMasks_, graph.colour(blob)), blob);
+        addBlob(row(neighbourMasks_, blob), neighbour);
+      addBlob(row(colourMasks_, graph.colour(blob)), blob);
     }
   }
 }
@@ -159,10 +156,10 @@ void StateProbe::collectMoves(std::span<const BlobWord> flooded) {
   for (std::size_t word = 0; word < words_; ++word) frontier_[word] &= ~flooded[word];
   std::fill(reach_.begin(), reach_.end(), 0);
   forEachBlob(frontier_, [&](std::int32_t blob) {
-    const auto colour = static_cast<std::size_t>(graph_.colour(blob));
-    waiting_[colour].push_back(blob);
-    gain_[colour] += graph_.size(blob);
-    if (!reach_.empty()) addNeighbours(blob, std::span<BlobWord>(reach_).subspan(colour * words_, words_));
+    const std::int32_t colour = graph_.colour(blob);
+    waiting_[static_cast<std::size_t>(colour)].push_back(blob);
+    gain_[static_cast<std::size_t>(colour)] += graph_.size(blob);
+    if (!reach_.empty()) addNeighbours(blob, row(reach_, colour));
   });
 }
 
@@ -196,7 +193,7 @@ bool StateProbe::commutes(std::span<const BlobWord> parent, std::span<const Blob
                           std::int32_t colour, std::int32_t previous) const {
   if (!reach_.empty()) {
     for (const std::int32_t blob : waiting(colour)) {
-      const BlobWord* mask = &neighbourMasks_[static_cast<std::size_t>(blob) * words_];
+      const std::span<const BlobWord> mask = row(neighbourMasks_, blob);
       BlobWord touching = 0;
       for (std::size_t word = 0; word < words_; ++word) touching |= mask[word] & parent[word];
       if (touching == 0) return false;
@@ -266,7 +263,7 @@ void StateProbe::addNeighbours(std::int32_t blob, std::span<BlobWord> into) cons
     for (const std::int32_t neighbour : graph_.neighbours(blob)) addBlob(into, neighbour);
     return;
   }
-  const BlobWord* mask = &neighbourMasks_[static_cast<std::size_t>(blob) * words_];
+  const std::span<const BlobWord> mask = row(neighbourMasks_, blob);
   for (std::size_t word = 0; word < words_; ++word) into[word] |= mask[word];
 }
 

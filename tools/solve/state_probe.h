@@ -122,12 +122,16 @@ class StateProbe {
 
   // The blobs of each colour outside `flooded`.
   void countUnflooded(std::span<const BlobWord> flooded, std::vector<std::int32_t>& counts) const;
-  std::span<const BlobWord> colourMask(std::int32_t colour) const {
-    return std::span<const BlobWord>(colourMasks_).subspan(static_cast<std::size_t>(colour) * words_, words_);
+  // Row `at` of masks kept words_ each side by side: a blob's neighbours, a
+  // colour's blobs or its move's reach.
+  std::span<const BlobWord> row(const std::vector<BlobWord>& masks, std::int32_t at) const {
+    return std::span<const BlobWord>(masks).subspan(static_cast<std::size_t>(at) * words_, words_);
   }
-  std::span<const BlobWord> reachOf(std::int32_t colour) const {
-    return std::span<const BlobWord>(reach_).subspan(static_cast<std::size_t>(colour) * words_, words_);
+  std::span<BlobWord> row(std::vector<BlobWord>& masks, std::int32_t at) const {
+    return std::span<BlobWord>(masks).subspan(static_cast<std::size_t>(at) * words_, words_);
   }
+  std::span<const BlobWord> colourMask(std::int32_t colour) const { return row(colourMasks_, colour); }
+  std::span<const BlobWord> reachOf(std::int32_t colour) const { return row(reach_, colour); }
   // Adds the neighbours of `blob`, or of the blobs of `from`, to `into`.
   void addNeighbours(std::int32_t blob, std::span<BlobWord> into) const;
   void addNeighbours(std::span<const BlobWord> from, std::span<BlobWord> into) const;
